@@ -1,0 +1,55 @@
+#include "cliverbs.h"
+
+#include "inisettingsstore.h"
+#include "launchplan.h"
+#include "programargument.h"
+#include "settingsio.h"
+
+#include <QTextStream>
+
+Verb verbOf(const QStringList& words) {
+    for (const QString& word : words) {
+        if (word == QLatin1String("--help") || word == QLatin1String("-h"))
+            return Verb::Help;
+        if (word == QLatin1String("--version"))
+            return Verb::Version;
+        if (word == QLatin1String("--print-command"))
+            return Verb::PrintCommand;
+    }
+    return Verb::None;
+}
+
+int printHelp(QTextStream& out) {
+    out << "Usage: zemplo97 [ROM.gb]\n"
+           "       zemplo97 --print-command [ROM.gb]\n"
+           "\n"
+           "Starts the Zemplo 97 launcher for VGB-DOS. A ROM path given as argument is\n"
+           "selected at start-up.\n"
+           "\n"
+           "  --print-command  print the VGB-DOS command line that play would start with the\n"
+           "                   saved settings, without opening a window\n"
+           "  --version        print the version\n"
+           "  --help           print this help\n";
+    return 0;
+}
+
+int printVersion(QTextStream& out) {
+    out << "Zemplo 97 v2.63 for VGB-DOS v0.85\n";
+    return 0;
+}
+
+int printCommand(const QStringList& words, QTextStream& out, QTextStream& err) {
+    const IniSettingsStore store;
+    LauncherSettings settings = startupSettings(store);
+    const QString argument = argumentText(words);
+    if (classifyArgument(argument) == ArgumentKind::Rom)
+        settings.romPath = argument;
+
+    const LaunchPlan plan = planLaunch(settings, locateRom(settings.romPath));
+    if (plan.stop) {
+        err << plan.stop->title << ": " << plan.stop->text << "\n";
+        return 1;
+    }
+    out << plan.session.commandLine << "\n";
+    return 0;
+}

@@ -1,0 +1,29 @@
+#include "cliverbs.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    QStringList words;
+    for (int i = 1; i < argc; ++i)
+        words << QString::fromLocal8Bit(argv[i]);
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    switch (verbOf(words)) {
+    case Verb::Help:
+        return printHelp(out);
+    case Verb::Version:
+        return printVersion(out);
+    case Verb::PrintCommand: {
+        QCoreApplication app(argc, argv);
+        return printCommand(words, out, err);
+    }
+    case Verb::None:
+        break;
+    }
+    err << "zemplo97: the launcher window is not built yet.\n";
+    return 2;
+}

@@ -1,0 +1,184 @@
+#include "dosname.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <dirent.h>
+
+namespace {
+
+// DOSBox's comparison of a long name with an existing alias: both agree on the alias's
+// characters before "~", widened when the long name's base is longer than prefix plus number.
+int compareWithAlias(const QByteArray& name, const QByteArray& alias) {
+    const int tilde = alias.indexOf('~');
+    if (tilde < 0)
+        return std::strcmp(name.constData(), alias.constData());
+    std::size_t count = std::size_t(tilde);
+    const int dotAfterTilde = alias.indexOf('.', tilde);
+    const std::size_t numberSize =
+        std::size_t((dotAfterTilde < 0 ? alias.size() : dotAfterTilde) - tilde);
+    const int nameDot = name.indexOf('.');
+    std::size_t nameBase = std::size_t(nameDot < 0 ? name.size() : nameDot);
+    nameBase = std::min<std::size_t>(nameBase, 8);
+    if (nameBase > count + numberSize)
+        count = nameBase - numberSize;
+    return std::strncmp(name.constData(), alias.constData(), count);
+}
+
+} // namespace
+
+int DosNameTable::nextAliasNumber(const QByteArray& upperName) const {
+    int highest = 0;
+    const int longest = std::min<int>(8, upperName.size());
+    for (int length = 0; length <= longest; ++length) {
+        if (!(m_prefixLengths & (1u << length)))
+            continue;
+        const auto group =
+            m_groups.constFind(QByteArray::fromRawData(upperName.constData(), length));
+        if (group == m_groups.constEnd())
+            continue;
+        highest = std::max(highest, group->highestFullWidth);
+        for (const Alias& alias : group->shortOnes)
+            if (compareWithAlias(upperName, alias.shortName) == 0)
+                highest = std::max(highest, alias.number);
+    }
+    return highest + 1;
+}
+
+QByteArray DosNameTable::add(const char* hostName, qsizetype length) {
+    // Upper-cased, blanks removed, as DOSBox starts every short name.
+    char buffer[512];
+    qsizetype size = 0;
+    bool makeAlias = false;
+    for (qsizetype i = 0; i < length && size < qsizetype(sizeof buffer) - 1; ++i) {
+        const char c = hostName[i];
+        if (c == ' ') {
+            makeAlias = true;
+            continue;
+        }
+        buffer[size++] = (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+    }
+    buffer[size] = '\0'; // DOSBox's comparisons read up to the ending zero
+    const char* begin = buffer;
+    const char* end = buffer + size;
+    const char* firstDot = std::find(begin, end, '.');
+    if (firstDot != end && end - firstDot > 4) { // an extension of more than three characters
+        while (begin != end && *begin == '.')
+            ++begin;
+        makeAlias = true;
+        firstDot = std::find(begin, end, '.');
+    }
+    const QByteArray name = QByteArray::fromRawData(begin, end - begin);
+    const int baseLength = int(firstDot - begin);
+    makeAlias = makeAlias || baseLength > 8 || m_shortNames.contains(name);
+
+    QByteArray shortName;
+    if (makeAlias) {
+        const int number = nextAliasNumber(name);
+        char digits[16];
+        const int digitCount = std::snprintf(digits, sizeof digits, "%d", number);
+        const int keep = (baseLength + digitCount + 1 > 8) ? 8 - digitCount - 1 : baseLength;
+        char alias[16];
+        int aliasSize = 0;
+        std::memcpy(alias, begin, std::size_t(keep));
+        aliasSize = keep;
+        alias[aliasSize++] = '~';
+        std::memcpy(alias + aliasSize, digits, std::size_t(digitCount));
+        aliasSize += digitCount;
+        if (firstDot != end) {
+            const char* lastDot = end - 1;
+            while (*lastDot != '.')
+                --lastDot;
+            const int extension = int(std::min<qsizetype>(4, end - lastDot));
+            std::memcpy(alias + aliasSize, lastDot, std::size_t(extension));
+            aliasSize += extension;
+        }
+        shortName = QByteArray(alias, std::min(aliasSize, 12));
+
+        const QByteArray prefix = QByteArray::fromRawData(begin, keep);
+        auto group = m_groups.find(prefix);
+        if (group == m_groups.end())
+            group = m_groups.insert(QByteArray(begin, keep), {});
+        m_prefixLengths |= 1u << keep;
+        if (keep + 1 + digitCount >= 8)
+            group->highestFullWidth = std::max(group->highestFullWidth, number);
+        else
+            group->shortOnes.push_back({shortName, number});
+    } else {
+        shortName = QByteArray(begin, end - begin);
+    }
+    if (shortName.endsWith('.'))
+        shortName.chop(1);
+    m_shortNames.insert(shortName);
+    return shortName;
+}
+
+namespace {
+
+// The first letter that can make two names collide; entries that differ there cannot change
+// the target's name, which keeps a search in a folder of thousands of ROMs cheap.
+char collisionKey(const char* name) {
+    while (*name == ' ' || *name == '.')
+        ++name;
+    const char c = *name;
+    return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+}
+
+bool mayAffectOthers(const char* name, char targetKey) {
+    const char* p = name;
+    while (*p == ' ')
+        ++p;
+    // Names whose alias starts with "~" compare equal to everything.
+    return *p == '.' || *p == '~' || collisionKey(name) == targetKey;
+}
+
+} // namespace
+
+DosLocation locateForDos(const QString& hostPath, QChar driveLetter) {
+    const QFileInfo info(hostPath);
+    if (hostPath.isEmpty() || !info.isFile())
+        return {};
+    const QString directory = info.absolutePath();
+    const QByteArray target = QFile::encodeName(info.fileName());
+    const char targetKey = collisionKey(target.constData());
+
+    DIR* dir = ::opendir(QFile::encodeName(directory).constData());
+    if (!dir)
+        return {};
+    DosNameTable table;
+    QByteArray dosName;
+    while (const dirent* entry = ::readdir(dir)) {
+        const char* name = entry->d_name;
+        if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0)
+            continue;
+        if (target == name) {
+            dosName = table.add(target);
+            break;
+        }
+        if (mayAffectOthers(name, targetKey))
+            table.add(name, qsizetype(std::strlen(name)));
+    }
+    ::closedir(dir);
+    if (dosName.isEmpty())
+        return {};
+    const QString dos = QString::fromLatin1(dosName);
+    return {QString(driveLetter) + QStringLiteral(":\\") + dos, dos, directory};
+}
+
+QString EightPointThree(const QString& path) { return locateForDos(path, QLatin1Char('D')).dosPath; }
+
+bool isDosOpenableName(const QString& dosName) {
+    static const QString allowedMarks = QStringLiteral("!#$%&'()-@^_`{}~.");
+    if (dosName.isEmpty())
+        return false;
+    for (const QChar c : dosName) {
+        const bool letterOrDigit = (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+                                   (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
+        if (!letterOrDigit && !allowedMarks.contains(c))
+            return false;
+    }
+    return true;
+}

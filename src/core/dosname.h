@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QSet>
+#include <QString>
+
+#include <vector>
+
+// The names DOSBox 0.74 gives the entries of one mounted host directory. Entries must be added
+// in raw directory order: DOSBox numbers its ~N aliases in that order, so the same file can be
+// PUZZLE~1.GB in one folder and PUZZLE~2.GB in another.
+class DosNameTable {
+public:
+    // Adds the next entry and returns its DOS name.
+    QByteArray add(const QByteArray& hostName) { return add(hostName.constData(), hostName.size()); }
+    QByteArray add(const char* hostName, qsizetype length);
+
+private:
+    struct Alias {
+        QByteArray shortName;
+        int number;
+    };
+    // Aliases that share the characters before "~". Most fill all eight places, and a name
+    // matches them exactly when it starts with those characters; the few shorter ones need
+    // DOSBox's full comparison.
+    struct PrefixGroup {
+        int highestFullWidth = 0;
+        std::vector<Alias> shortOnes;
+    };
+    int nextAliasNumber(const QByteArray& upperName) const;
+
+    QSet<QByteArray> m_shortNames;
+    QHash<QByteArray, PrefixGroup> m_groups;
+    unsigned m_prefixLengths = 0; // bit n set when some group's prefix has n characters
+};
+
+// Where a host file appears to a DOS program when its directory is mounted as a drive.
+struct DosLocation {
+    QString dosPath;       // e.g. D:\PUZZLE~1.GB; empty when the file does not exist
+    QString dosName;       // e.g. PUZZLE~1.GB
+    QString hostDirectory; // absolute directory to mount
+};
+
+DosLocation locateForDos(const QString& hostPath, QChar driveLetter);
+
+// The path under which the emulator opens the ROM: D:\ and the file's DOS name, or "" for an
+// empty path or a file that does not exist.
+QString EightPointThree(const QString& path);
+
+// Whether DOS can open a file of this name: the alias keeps characters such as [ ; or
+// non-ASCII letters that DOS refuses in a file name.
+bool isDosOpenableName(const QString& dosName);

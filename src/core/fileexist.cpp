@@ -1,0 +1,56 @@
+#include "fileexist.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace {
+
+bool isOrdinaryVisibleFile(const QFileInfo& info) {
+    return info.isFile() && !info.fileName().startsWith(QLatin1Char('.'));
+}
+
+bool hasWildcard(const QString& name) {
+    return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'));
+}
+
+} // namespace
+
+bool matchesDosPattern(const QString& fileName, const QString& pattern) {
+    // Only * and ? are special on DOS; brackets and the rest match themselves.
+    QString re;
+    re.reserve(pattern.size() * 2 + 4);
+    for (const QChar c : pattern) {
+        if (c == QLatin1Char('*'))
+            re += QStringLiteral(".*");
+        else if (c == QLatin1Char('?'))
+            re += QLatin1Char('.');
+        else
+            re += QRegularExpression::escape(QString(c));
+    }
+    const QRegularExpression matcher(QRegularExpression::anchoredPattern(re),
+                                     QRegularExpression::CaseInsensitiveOption |
+                                         QRegularExpression::DotMatchesEverythingOption);
+    return matcher.match(fileName).hasMatch();
+}
+
+bool FileExist(const QString& path, const QString& baseDirectory) {
+    if (path.isEmpty())
+        return false;
+    const QDir base(baseDirectory.isEmpty() ? QDir::currentPath() : baseDirectory);
+    const QFileInfo whole(base, path);
+    const QString name = whole.fileName();
+    if (!hasWildcard(name))
+        return isOrdinaryVisibleFile(whole);
+    if (hasWildcard(whole.path()))
+        return false; // wildcards stand only in the last component
+    QDirIterator it(whole.path(), QDir::Files | QDir::Hidden | QDir::System);
+    while (it.hasNext()) {
+        it.next();
+        const QFileInfo entry = it.fileInfo();
+        if (isOrdinaryVisibleFile(entry) && matchesDosPattern(entry.fileName(), name))
+            return true;
+    }
+    return false;
+}

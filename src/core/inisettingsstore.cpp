@@ -1,0 +1,31 @@
+#include "inisettingsstore.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+namespace {
+QString qualified(const QString& key) { return QStringLiteral("Startup/") + key; }
+} // namespace
+
+IniSettingsStore::IniSettingsStore(const QString& filePath)
+    : m_settings(filePath, QSettings::IniFormat) {}
+
+QString IniSettingsStore::defaultFilePath() {
+    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (base.isEmpty() || QDir::isRelativePath(base))
+        base = QDir::homePath() + QStringLiteral("/.config");
+    return base + QStringLiteral("/Zemplo97/Zemplo97.ini");
+}
+
+QString IniSettingsStore::read(const QString& key) const {
+    return m_settings.value(qualified(key), QString()).toString();
+}
+
+void IniSettingsStore::write(const QString& key, const QString& value) {
+    m_settings.setValue(qualified(key), value);
+}
+
+bool IniSettingsStore::flush() {
+    m_settings.sync();
+    return m_settings.status() == QSettings::NoError;
+}

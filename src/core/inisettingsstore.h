@@ -1,0 +1,21 @@
+#pragma once
+
+#include "settingsstore.h"
+
+#include <QSettings>
+
+// The launcher's store: an INI file, group "Startup", every value as text.
+class IniSettingsStore : public SettingsStore {
+public:
+    explicit IniSettingsStore(const QString& filePath = defaultFilePath());
+
+    // $XDG_CONFIG_HOME/Zemplo97/Zemplo97.ini, ~/.config when the variable is unset.
+    static QString defaultFilePath();
+
+    QString read(const QString& key) const override;
+    void write(const QString& key, const QString& value) override;
+    bool flush() override;
+
+private:
+    mutable QSettings m_settings;
+};

@@ -1,0 +1,20 @@
+#include "programargument.h"
+
+ArgumentKind classifyArgument(const QString& argument) {
+    if (argument.isEmpty())
+        return ArgumentKind::None;
+    const QString ending = argument.right(3).toUpper();
+    if (ending == QLatin1String("PLO") || ending == QLatin1String("ZEM"))
+        return ArgumentKind::GameConfiguration;
+    if (ending == QLatin1String(".GB"))
+        return ArgumentKind::Rom;
+    return ArgumentKind::Ignored;
+}
+
+QString argumentText(const QStringList& wordsAfterProgram) {
+    QStringList words;
+    for (const QString& word : wordsAfterProgram)
+        if (!word.startsWith(QLatin1String("--")))
+            words << word;
+    return words.join(QLatin1Char(' '));
+}

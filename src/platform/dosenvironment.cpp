@@ -1,0 +1,53 @@
+#include "dosenvironment.h"
+
+#include "processstarter.h"
+
+#include <QStandardPaths>
+
+namespace {
+
+// DOSBox expands %VAR% in -c lines, so a literal percent sign must be doubled.
+QString escapePercent(QString line) {
+    line.replace(QLatin1Char('%'), QStringLiteral("%%"));
+    return line;
+}
+
+QString mountCommand(char drive, const QString& directory) {
+    return escapePercent(QStringLiteral("mount %1 \"%2\"").arg(QLatin1Char(drive)).arg(directory));
+}
+
+} // namespace
+
+QStringList dosboxArguments(const DosSession& session) {
+    QStringList args;
+    const auto command = [&](const QString& line) { args << QStringLiteral("-c") << line; };
+    command(mountCommand('c', session.cDirectory));
+    if (!session.dDirectory.isEmpty())
+        command(mountCommand('d', session.dDirectory));
+    if (!session.eDirectory.isEmpty())
+        command(mountCommand('e', session.eDirectory));
+    command(QStringLiteral("c:"));
+    command(escapePercent(session.commandLine));
+    command(QStringLiteral("exit"));
+    return args;
+}
+
+DosBoxEnvironment::DosBoxEnvironment(ProcessStarter& starter) : m_starter(starter) {}
+
+QString DosBoxEnvironment::findExecutable() {
+    const QString program = qEnvironmentVariable("ZEMPLO_DOSBOX", QStringLiteral("dosbox"));
+    return QStandardPaths::findExecutable(program);
+}
+
+QString DosBoxEnvironment::start(const DosSession& session) {
+    const QString dosbox = findExecutable();
+    if (dosbox.isEmpty())
+        return QStringLiteral("DOSBox was not found, so VGB-DOS cannot run.\n"
+                              "Install it (Debian: sudo apt-get install dosbox) or name its "
+                              "program in the ZEMPLO_DOSBOX environment variable.");
+    const QString error = m_starter.startDetached(dosbox, dosboxArguments(session),
+                                                  session.cDirectory);
+    if (!error.isEmpty())
+        return QStringLiteral("DOSBox could not be started:\n%1\n%2").arg(dosbox, error);
+    return {};
+}

@@ -1,0 +1,15 @@
+#include "processstarter.h"
+
+#include <QProcess>
+
+QString QtProcessStarter::startDetached(const QString& program, const QStringList& arguments,
+                                        const QString& workingDirectory) {
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    process.setWorkingDirectory(workingDirectory);
+    QString error;
+    if (!process.startDetached())
+        error = process.errorString();
+    return error;
+}

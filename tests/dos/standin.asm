@@ -1,0 +1,203 @@
+; A stand-in for the emulator in end-to-end tests. It records how it was started into
+; RECORD.TXT in its current directory, one item a line:
+;   DIR=<current drive and directory>
+;   TAIL=<command tail, byte for byte>
+;   ROM=<first word of the tail>
+;   ROMOPEN=YES|NO      ROMDATA=<first 16 bytes of that file>
+;   CFG=<first word with its last two characters replaced by CFG, as the emulator derives it>
+;   CFGOPEN=YES|NO      CFGDATA=<first 16 bytes of that file>
+; Assembled as a flat .COM image; DOSBox runs it as VGB.EXE because it tells by content.
+        org 100h
+
+start:  cld
+        mov di, out
+
+        mov si, s_dir
+        call puts
+        mov ah, 19h             ; current drive, 0 = A
+        int 21h
+        add al, 'A'
+        stosb
+        mov al, ':'
+        stosb
+        mov al, '\'
+        stosb
+        mov si, di              ; current directory, no drive, no leading backslash
+        xor dl, dl
+        mov ah, 47h
+        int 21h
+.dirend: cmp byte [di], 0
+        je .dirdone
+        inc di
+        jmp .dirend
+.dirdone:
+        call crlf
+
+        mov si, s_tail
+        call puts
+        xor cx, cx
+        mov cl, [80h]
+        mov si, 81h
+        rep movsb
+        call crlf
+
+        ; first word of the tail
+        mov si, 81h
+        xor cx, cx
+        mov cl, [80h]
+        mov bx, romname
+.skip:  jcxz .wordend
+        cmp byte [si], ' '
+        jne .copy
+        inc si
+        dec cx
+        jmp .skip
+.copy:  jcxz .wordend
+        mov al, [si]
+        cmp al, ' '
+        je .wordend
+        cmp al, 0Dh
+        je .wordend
+        mov [bx], al
+        inc bx
+        inc si
+        dec cx
+        jmp .copy
+.wordend:
+        mov byte [bx], 0
+
+        ; derived name: the last two characters become CFG
+        mov si, romname
+        mov bp, cfgname
+.cfgcopy:
+        mov al, [si]
+        mov [bp], al
+        inc si
+        inc bp
+        test al, al
+        jnz .cfgcopy
+        mov ax, bx
+        sub ax, romname         ; length of the first word
+        cmp ax, 2
+        jb .cfgnone
+        mov bp, cfgname
+        add bp, ax
+        sub bp, 2
+        mov byte [bp], 'C'
+        mov byte [bp+1], 'F'
+        mov byte [bp+2], 'G'
+        mov byte [bp+3], 0
+        jmp .cfgready
+.cfgnone:
+        mov byte [cfgname], 0
+.cfgready:
+
+        mov si, s_rom
+        mov dx, romname
+        call probe
+        mov si, s_cfg
+        mov dx, cfgname
+        call probe
+
+        ; write the record
+        mov ah, 3Ch
+        xor cx, cx
+        mov dx, s_file
+        int 21h
+        jc .quit
+        mov bx, ax
+        mov cx, di
+        sub cx, out
+        mov dx, out
+        mov ah, 40h
+        int 21h
+        mov ah, 3Eh
+        int 21h
+.quit:  mov ax, 4C00h
+        int 21h
+
+; Writes "<label>=<name>", then "<label>OPEN=YES|NO" and "<label>DATA=<bytes>" for the file at DX.
+; SI: label (3 characters).
+probe:  push dx
+        push si
+        call putlabel
+        mov al, '='
+        stosb
+        pop si
+        pop dx
+        push dx
+        push si
+        mov si, dx
+        call puts
+        call crlf
+        pop si
+        push si
+        call putlabel
+        mov si, s_open
+        call puts
+        pop si
+        pop dx
+        push si
+        mov ax, 3D00h
+        int 21h
+        jc .failed
+        mov bx, ax
+        mov si, s_yes
+        call puts
+        call crlf
+        pop si
+        call putlabel
+        mov si, s_data
+        call puts
+        mov dx, buffer
+        mov cx, 16
+        mov ah, 3Fh
+        int 21h
+        jc .close
+        mov cx, ax
+        mov si, buffer
+        rep movsb
+.close: mov ah, 3Eh
+        int 21h
+        call crlf
+        ret
+.failed:
+        pop si
+        mov si, s_no
+        call puts
+        call crlf
+        ret
+
+putlabel:
+        mov cx, 3
+        rep movsb
+        ret
+
+; Copies the zero-ended text at SI to DI.
+puts:   lodsb
+        test al, al
+        jz .done
+        stosb
+        jmp puts
+.done:  ret
+
+crlf:   mov al, 0Dh
+        stosb
+        mov al, 0Ah
+        stosb
+        ret
+
+s_dir   db "DIR=", 0
+s_tail  db "TAIL=", 0
+s_rom   db "ROM"
+s_cfg   db "CFG"
+s_open  db "OPEN=", 0
+s_data  db "DATA=", 0
+s_yes   db "YES", 0
+s_no    db "NO", 0
+s_file  db "RECORD.TXT", 0
+
+romname times 130 db 0
+cfgname times 134 db 0
+buffer  times 16 db 0
+out:

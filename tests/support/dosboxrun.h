@@ -1,0 +1,25 @@
+#pragma once
+
+#include "dossession.h"
+
+#include <QMap>
+#include <QString>
+
+// What the stand-in emulator recorded, by key (DIR, TAIL, ROM, ROMOPEN, ROMDATA, CFG, ...).
+using StandinRecord = QMap<QString, QString>;
+
+QString standinExecutable();
+QString dosboxExecutable();
+// Empty when both are there, else why an end-to-end test cannot run.
+QString endToEndUnavailableReason();
+
+// The environment every DOSBox in a test runs with: no display, no sound, its own HOME.
+void prepareHeadlessDosBoxEnvironment(const QString& home);
+
+// Runs DOSBox on the session and waits for it to end; returns what the stand-in recorded in
+// the session's C: directory (empty when it recorded nothing).
+StandinRecord runDosBox(const DosSession& session, const QString& home);
+
+// Waits for RECORD.TXT to appear in a directory and to be complete.
+StandinRecord waitForRecord(const QString& directory, int timeoutMs);
+StandinRecord readRecord(const QString& path);

@@ -1,0 +1,124 @@
+#include "inisettingsstore.h"
+#include "settingsio.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int status;
+    QString out;
+    QString err;
+};
+
+Run runLauncher(const QStringList& arguments, const QString& configHome,
+                const QString& workingDirectory = QString()) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", configHome);
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    process.setProcessEnvironment(env);
+    if (!workingDirectory.isEmpty())
+        process.setWorkingDirectory(workingDirectory);
+    process.start(QStringLiteral(ZEMPLO_APP_EXE), arguments);
+    if (!process.waitForFinished(30000))
+        return {-1, {}, QStringLiteral("timed out")};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+void touch(const QString& path) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("x");
+}
+
+} // namespace
+
+class CliTest : public QObject {
+    Q_OBJECT
+private slots:
+    void printsTheExampleCommandLine();
+    void relativeRomTakenFromTheWorkingDirectory();
+    void firstUseStopsAtTheMissingEmulatorAndWritesNothing();
+    void helpAndVersion();
+};
+
+void CliTest::printsTheExampleCommandLine() {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath("some/emu");
+    QDir(dir.path()).mkpath("some/dir");
+    touch(dir.filePath("some/emu/VGB.EXE"));
+    touch(dir.filePath("some/dir/PUZZLE.GB"));
+    const QString config = dir.filePath("config");
+    {
+        IniSettingsStore store(config + "/Zemplo97/Zemplo97.ini");
+        LauncherSettings s = firstUseSettings();
+        s.emulatorPath = dir.filePath("some/emu/VGB.EXE");
+        s.video = "1 - Video 320x200 No title screen";
+        s.stereo = "1 - Normal Stereo";
+        s.autoA = true;
+        s.vblank = "";
+        s.silentStart = false;
+        s.colorScheme = "2 - Yellow/Blue ColorScheme";
+        QVERIFY(saveSettings(store, s));
+    }
+    const QByteArray before = [&] {
+        QFile f(config + "/Zemplo97/Zemplo97.ini");
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    const Run run = runLauncher({"--print-command", dir.filePath("some/dir/PUZZLE.GB")}, config);
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out, QString("VGB.EXE D:\\PUZZLE.GB -video 1 -volume  10 -autoa 1 "
+                              "-vperiod 10000 -uperiod 2 -colorscheme 2\n"));
+    QFile after(config + "/Zemplo97/Zemplo97.ini");
+    QVERIFY(after.open(QIODevice::ReadOnly));
+    QCOMPARE(after.readAll(), before);
+}
+
+void CliTest::relativeRomTakenFromTheWorkingDirectory() {
+    QTemporaryDir dir;
+    touch(dir.filePath("VGB.EXE"));
+    touch(dir.filePath("Super Mario Land.gb"));
+    const QString config = dir.filePath("config");
+    {
+        IniSettingsStore store(config + "/Zemplo97/Zemplo97.ini");
+        LauncherSettings s = firstUseSettings();
+        s.emulatorPath = dir.filePath("VGB.EXE");
+        QVERIFY(saveSettings(store, s));
+    }
+    // Words after the program name are joined by blanks into one argument.
+    const Run run = runLauncher({"--print-command", "Super", "Mario", "Land.gb"}, config, dir.path());
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.out.startsWith("VGB.EXE D:\\SUPERM~1.GB -volume  10"), qPrintable(run.out));
+}
+
+void CliTest::firstUseStopsAtTheMissingEmulatorAndWritesNothing() {
+    QTemporaryDir dir;
+    const QString config = dir.filePath("config");
+    const Run run = runLauncher({"--print-command"}, config);
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.out, QString());
+    QVERIFY2(run.err.contains("VGB DOS Not found ! Check your path !"), qPrintable(run.err));
+    QVERIFY(run.err.contains("C:\\GAMEBOY\\VGB-DOS.EXE"));
+    QVERIFY(!QFileInfo::exists(config));
+}
+
+void CliTest::helpAndVersion() {
+    QTemporaryDir dir;
+    Run run = runLauncher({"--version"}, dir.path());
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.out.contains("v2.63"));
+    run = runLauncher({"--help"}, dir.path());
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.out.contains("--print-command"));
+}
+
+QTEST_GUILESS_MAIN(CliTest)
+#include "tst_cli.moc"

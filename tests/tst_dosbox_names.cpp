@@ -1,0 +1,67 @@
+// Real DOSBox running the stand-in emulator: the path EightPointThree gives must open the
+// very ROM it was taken from.
+#include "dosboxrun.h"
+#include "dosname.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class DosBoxNamesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void standinOpensTheRomUnderItsDosPath_data();
+    void standinOpensTheRomUnderItsDosPath();
+
+private:
+    QTemporaryDir m_home;
+};
+
+void DosBoxNamesTest::initTestCase() {
+    const QString reason = endToEndUnavailableReason();
+    if (!reason.isEmpty())
+        QSKIP(qPrintable(reason));
+}
+
+void DosBoxNamesTest::standinOpensTheRomUnderItsDosPath_data() {
+    QTest::addColumn<QStringList>("roms");
+    QTest::newRow("8.3 name") << QStringList{"PUZZLE.GB"};
+    QTest::newRow("lower case") << QStringList{"tetris.gb"};
+    QTest::newRow("long name with blanks") << QStringList{"Kirby's Dream Land.gb"};
+    QTest::newRow("shared prefix")
+        << QStringList{"Super Mario Land.gb", "Super Mario Land 2.gb", "Super Mario Land 3.gb"};
+    QTest::newRow("letter-case clash") << QStringList{"zelda.gb", "ZELDA.GB", "Zelda.gb"};
+}
+
+void DosBoxNamesTest::standinOpensTheRomUnderItsDosPath() {
+    QFETCH(QStringList, roms);
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath("emu");
+    QDir(dir.path()).mkpath("roms");
+    QVERIFY(QFile::copy(standinExecutable(), dir.filePath("emu/VGB.EXE")));
+    for (int i = 0; i < roms.size(); ++i) {
+        QFile rom(dir.filePath("roms/" + roms[i]));
+        QVERIFY(rom.open(QIODevice::WriteOnly));
+        rom.write(QStringLiteral("ROM-NUMBER-%1...").arg(i, 2, 10, QLatin1Char('0')).toLatin1());
+    }
+    QSet<QString> dosPaths;
+    for (int i = 0; i < roms.size(); ++i) {
+        const QString dosPath = EightPointThree(dir.filePath("roms/" + roms[i]));
+        QVERIFY2(!dosPath.isEmpty(), qPrintable(roms[i]));
+        dosPaths.insert(dosPath);
+        const QString command = "VGB.EXE " + dosPath + " -volume  10";
+        const StandinRecord record = runDosBox(
+            {dir.filePath("emu"), dir.filePath("roms"), QString(), command}, m_home.path());
+        QCOMPARE(record.value("DIR"), QString("C:\\"));
+        QCOMPARE(record.value("TAIL"), " " + command.mid(8));
+        QCOMPARE(record.value("ROM"), dosPath);
+        QCOMPARE(record.value("ROMOPEN"), QString("YES"));
+        QCOMPARE(record.value("ROMDATA"), QStringLiteral("ROM-NUMBER-%1...").arg(i, 2, 10, QLatin1Char('0')));
+    }
+    QCOMPARE(dosPaths.size(), roms.size());
+}
+
+QTEST_GUILESS_MAIN(DosBoxNamesTest)
+#include "tst_dosbox_names.moc"

@@ -1,0 +1,190 @@
+#include "launchplan.h"
+#include "settingsio.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+void touch(const QString& path) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("x");
+}
+} // namespace
+
+class LaunchPlanTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void stopsBeforeTheDirectoryChange_data();
+    void stopsBeforeTheDirectoryChange();
+    void splitsAtVgbExeInAnyCase_data();
+    void splitsAtVgbExeInAnyCase();
+    void exampleLaunch();
+    void tooLongStillChangesDirectory();
+    void backgrounds();
+    void refusesRedirections_data();
+    void refusesRedirections();
+    void romThatDosCannotOpen();
+    void launchWithoutRom();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_emu;
+    QString m_roms;
+    LauncherSettings m_settings;
+};
+
+void LaunchPlanTest::init() {
+    // Short paths: the example command line must stay within 128 characters.
+    m_dir = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/zXXXXXX");
+    QVERIFY(m_dir->isValid());
+    QDir root(m_dir->path());
+    root.mkpath("e m");
+    root.mkpath("roms");
+    m_emu = m_dir->filePath("e m");
+    m_roms = m_dir->filePath("roms");
+    touch(m_emu + "/VGB.EXE");
+    touch(m_roms + "/PUZZLE.GB");
+    m_settings = firstUseSettings();
+    m_settings.emulatorPath = m_emu + "/VGB.EXE";
+    m_settings.silentStart = false;
+}
+
+void LaunchPlanTest::stopsBeforeTheDirectoryChange_data() {
+    QTest::addColumn<QString>("emulator");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("firstLine");
+    QTest::newRow("missing") << "nothing/VGB.EXE" << "Where ?..."
+                             << "VGB DOS Not found ! Check your path !";
+    QTest::newRow("empty") << "" << "Where ?..." << "VGB DOS Not found ! Check your path !";
+    QTest::newRow("a directory") << "dir.vgb.exe" << "Where ?..."
+                                 << "VGB DOS Not found ! Check your path !";
+    QTest::newRow("renamed") << "VGB-DOS.EXE" << "Fucking error :(~"
+                             << "VGB.EXE Renamed ?! Don't do that ! Name it VGB.EXE !";
+}
+
+void LaunchPlanTest::stopsBeforeTheDirectoryChange() {
+    QFETCH(QString, emulator);
+    QFETCH(QString, title);
+    QFETCH(QString, firstLine);
+    touch(m_emu + "/VGB-DOS.EXE");
+    QDir(m_emu).mkdir("dir.vgb.exe");
+    m_settings.emulatorPath = emulator.isEmpty() ? QString() : m_emu + "/" + emulator;
+    const LaunchPlan plan = planLaunch(m_settings, locateRom(m_roms + "/PUZZLE.GB"));
+    QVERIFY(plan.stop);
+    QCOMPARE(plan.stop->title, title);
+    QCOMPARE(plan.stop->text, firstLine + "\n" + m_settings.emulatorPath);
+    QVERIFY(!plan.changesDirectory);
+}
+
+void LaunchPlanTest::splitsAtVgbExeInAnyCase_data() {
+    QTest::addColumn<QString>("fileName");
+    QTest::newRow("upper") << "VGB.EXE";
+    QTest::newRow("lower") << "vgb.exe";
+    QTest::newRow("mixed") << "Vgb.Exe";
+}
+
+void LaunchPlanTest::splitsAtVgbExeInAnyCase() {
+    QFETCH(QString, fileName);
+    touch(m_emu + "/" + fileName);
+    m_settings.emulatorPath = m_emu + "/" + fileName;
+    const LaunchPlan plan = planLaunch(m_settings, locateRom(QString()));
+    QVERIFY(!plan.stop);
+    QCOMPARE(plan.programName, fileName);
+    QCOMPARE(plan.emulatorDirectory, m_emu);
+    QVERIFY(plan.session.commandLine.startsWith(fileName + " "));
+}
+
+void LaunchPlanTest::exampleLaunch() {
+    m_settings.video = "1 - Video 320x200 No title screen";
+    m_settings.stereo = "1 - Normal Stereo";
+    m_settings.autoA = true;
+    m_settings.genie1 = "00A-17B-C49";
+    m_settings.vblank = "";
+    m_settings.colorScheme = "2 - Yellow/Blue ColorScheme";
+    const LaunchPlan plan = planLaunch(m_settings, locateRom(m_roms + "/PUZZLE.GB"));
+    QVERIFY(!plan.stop);
+    QCOMPARE(plan.session.commandLine,
+             QString("VGB.EXE D:\\PUZZLE.GB -video 1 -volume  10 -autoa 1 -cheat 00A-17B-C49 "
+                     "-vperiod 10000 -uperiod 2 -colorscheme 2"));
+    QCOMPARE(plan.session.cDirectory, m_emu);
+    QCOMPARE(plan.session.dDirectory, m_roms);
+    QCOMPARE(plan.session.eDirectory, QString());
+    QVERIFY(plan.resetBackground); // the default label names no file
+}
+
+void LaunchPlanTest::tooLongStillChangesDirectory() {
+    m_settings.keyMap = QString(200, 'k');
+    m_settings.background = "missing.gif";
+    const LaunchPlan plan = planLaunch(m_settings, locateRom(m_roms + "/PUZZLE.GB"));
+    QVERIFY(plan.stop);
+    QCOMPARE(plan.stop->title, QString("Damn :("));
+    QCOMPARE(plan.stop->text, QString("CRITICAL ERROR ! The VGB-DOS Command line is too large !"));
+    QVERIFY(plan.changesDirectory);
+    QCOMPARE(plan.emulatorDirectory, m_emu);
+    QVERIFY(plan.resetBackground);
+}
+
+void LaunchPlanTest::backgrounds() {
+    QDir(m_emu).mkdir("gifs");
+    touch(m_emu + "/gifs/SKY.GIF");
+    touch(m_dir->filePath("Blue Sky.gif"));
+
+    m_settings.background = "gifs/SKY.GIF"; // relative: looked up beside the emulator
+    LaunchPlan plan = planLaunch(m_settings, locateRom(QString()));
+    QVERIFY(!plan.resetBackground);
+    QVERIFY(plan.arguments.endsWith(" -background gifs\\SKY.GIF"));
+    QCOMPARE(plan.session.eDirectory, QString());
+
+    m_settings.background = m_dir->filePath("Blue Sky.gif"); // absolute: mounted as E:
+    plan = planLaunch(m_settings, locateRom(QString()));
+    QVERIFY(!plan.resetBackground);
+    QVERIFY(plan.arguments.endsWith(" -background E:\\BLUESK~1.GIF"));
+    QCOMPARE(plan.session.eDirectory, QDir(m_dir->path()).absolutePath());
+
+    m_settings.background = "SKY.GIF"; // not beside the emulator
+    plan = planLaunch(m_settings, locateRom(QString()));
+    QVERIFY(plan.resetBackground);
+    QVERIFY(!plan.arguments.contains("-background"));
+}
+
+void LaunchPlanTest::refusesRedirections_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::newRow("output") << "a>b";
+    QTest::newRow("input") << "a<b";
+    QTest::newRow("pipe") << "a|b";
+}
+
+void LaunchPlanTest::refusesRedirections() {
+    QFETCH(QString, keys);
+    m_settings.keyMap = keys;
+    const LaunchPlan plan = planLaunch(m_settings, locateRom(QString()));
+    QVERIFY(plan.stop);
+    QCOMPARE(plan.stop->text, redirectionMessage().text);
+}
+
+void LaunchPlanTest::romThatDosCannotOpen() {
+    touch(m_roms + "/Zelda[1].gb");
+    m_settings.romPath = m_roms + "/Zelda[1].gb";
+    const LaunchPlan plan = planLaunch(m_settings, locateRom(m_settings.romPath));
+    QVERIFY(plan.stop);
+    QCOMPARE(plan.stop->title, QString("Oups !"));
+    QVERIFY(plan.stop->text.contains(m_settings.romPath));
+    QVERIFY(!plan.changesDirectory);
+}
+
+void LaunchPlanTest::launchWithoutRom() {
+    const LaunchPlan plan = planLaunch(m_settings, locateRom(m_roms + "/GONE.GB"));
+    QVERIFY(!plan.stop);
+    QCOMPARE(plan.arguments, QString(" -volume  10 -vperiod 100 -uperiod 2"));
+    QCOMPARE(plan.session.commandLine, QString("VGB.EXE  -volume  10 -vperiod 100 -uperiod 2"));
+    QCOMPARE(plan.session.dDirectory, QString());
+}
+
+QTEST_APPLESS_MAIN(LaunchPlanTest)
+#include "tst_launchplan.moc"
