@@ -1,9 +1,9 @@
 #include "cliverbs.h"
+#include "launcherapp.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
 
-#include <cstdio>
 
 int main(int argc, char* argv[]) {
     QStringList words;
@@ -24,6 +24,5 @@ int main(int argc, char* argv[]) {
     case Verb::None:
         break;
     }
-    err << "zemplo97: the launcher window is not built yet.\n";
-    return 2;
+    return runLauncherWindow(argc, argv, words);
 }

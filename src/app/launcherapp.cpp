@@ -1,0 +1,64 @@
+#include "launcherapp.h"
+
+#include "dosenvironment.h"
+#include "inisettingsstore.h"
+#include "pad.h"
+#include "processstarter.h"
+#include "programargument.h"
+#include "qtprompter.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTextStream>
+
+namespace {
+
+// For the start-up benchmark: reports the first paint of the main window and ends the run.
+class FirstPaintReporter : public QObject {
+public:
+    explicit FirstPaintReporter(QWidget* window) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !m_reported) {
+            m_reported = true;
+            QTextStream(stdout) << "first-paint" << Qt::endl;
+            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    bool m_reported = false;
+};
+
+} // namespace
+
+int runLauncherWindow(int& argc, char** argv, const QStringList& words) {
+    QApplication app(argc, argv);
+    if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows"))) {
+        QApplication::setStyle(style);
+        QApplication::setPalette(style->standardPalette());
+    }
+    // Hidden secondary windows must not keep the program alive; the main window decides.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QtPrompter prompter;
+    IniSettingsStore store;
+    QtProcessStarter starter;
+    DosBoxEnvironment dos(starter);
+    Pad pad({prompter, store, dos});
+    QObject::connect(&pad, &Pad::quitRequested, &app, &QCoreApplication::quit);
+    QObject::connect(&pad, &Pad::closedWithoutSaving, &app, &QCoreApplication::quit);
+
+    if (!pad.Form_Load(argumentText(words)))
+        return 0;
+    std::unique_ptr<FirstPaintReporter> reporter;
+    if (qEnvironmentVariableIsSet("ZEMPLO_REPORT_FIRST_PAINT"))
+        reporter = std::make_unique<FirstPaintReporter>(&pad);
+    pad.show();
+    return app.exec();
+}

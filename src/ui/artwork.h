@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QPixmap>
+
+// The launcher's bitmaps, drawn at start-up rather than shipped: the logo, the OFF and ON
+// images of the six image buttons and the select picture.
+namespace artwork {
+
+enum class Button { Keys, Load, Save, Play, Quit, About };
+
+QPixmap logo();                         // 421 x 51
+QPixmap button(Button which, bool on);  // OFF image at rest, ON image under the mouse
+QPixmap selectPicture();                // 16 x 13
+QSize buttonSize(Button which);
+
+} // namespace artwork

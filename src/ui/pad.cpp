@@ -1,0 +1,296 @@
+#include "pad.h"
+
+#include "dosenvironment.h"
+#include "fileexist.h"
+#include "launchfailure.h"
+#include "launchplan.h"
+#include "numberform.h"
+#include "picturebox.h"
+#include "previewwindow.h"
+#include "programargument.h"
+#include "prompter.h"
+#include "settingsio.h"
+#include "statushints.h"
+#include "twips.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+
+namespace {
+
+constexpr int kWindowWidth = 428;
+constexpr int kWindowHeight = 512;
+
+bool isChecked(const QCheckBox* box) { return box->checkState() != Qt::Unchecked; }
+
+} // namespace
+
+Pad::Pad(PadServices services, QWidget* parent) : QWidget(parent), m_services(services) {
+    setObjectName(QStringLiteral("Pad"));
+    setWindowTitle(QStringLiteral("Zemplo  v2.63 for VGB-DOS v0.85"));
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(11);
+    setFont(font);
+    setFixedSize(kWindowWidth, kWindowHeight);
+
+    buildLogo();
+    buildCartridgeRow();
+    buildOptionLists();
+    buildLeftFrames();
+    buildRightFrames();
+    buildButtonRow();
+    watchMouseMoves();
+
+    m_preview = std::make_unique<PreviewWindow>(m_services.prompter, m_services.dos, this);
+
+    connect(m_keys.box, &PictureBox::clicked, this, &Pad::Picture2_Click);
+    connect(m_load.box, &PictureBox::clicked, this, &Pad::Picture9_Click);
+    connect(m_save.box, &PictureBox::clicked, this, &Pad::Picture8_Click);
+    connect(m_play.box, &PictureBox::clicked, this, &Pad::Picture5_Click);
+    connect(m_play.box, &PictureBox::pressed, this, &Pad::Picture5_MouseDown);
+    connect(m_play.box, &PictureBox::released, this, &Pad::Picture5_MouseUp);
+    connect(m_quit.box, &PictureBox::clicked, this, &Pad::Picture6_Click);
+    connect(m_about.box, &PictureBox::clicked, this, &Pad::Picture7_Click);
+    connect(Picture3, &PictureBox::clicked, this, &Pad::Picture3_Click);
+    connect(Picture4, &PictureBox::clicked, this, &Pad::Picture4_Click);
+    connect(Picture22, &PictureBox::clicked, this, [this] { openDisabling(m_windows.showGifSelector); });
+    connect(Command2, &QPushButton::clicked, this, &Pad::Command2_Click);
+    connect(Command5, &QPushButton::clicked, this, &Pad::Command5_Click);
+    connect(ifreq, &QScrollBar::valueChanged, this, &Pad::ifreq_Change);
+    connect(volume, &QScrollBar::valueChanged, this, &Pad::volume_Change);
+    connect(Text1, &QLineEdit::textChanged, this, [this] {
+        if (m_windows.romPathChanged)
+            m_windows.romPathChanged();
+    });
+}
+
+Pad::~Pad() = default;
+
+// ---- Start-up and quit ----
+
+bool Pad::Form_Load(const QString& argument) {
+    KeysOFF();
+    playOFF();
+    QuitOFF();
+    m_about.bevel->setLook(Bevel::Look::Rest);
+    Label9->setText(readyHint());
+
+    SettingsStore& store = m_services.store;
+    if (isFirstUse(store)) {
+        const auto answer = m_services.prompter.ask(
+            this, QString(),
+            QStringLiteral("Version 2.62 First use !\nZemplo 97 Will generate the new "
+                           "configuration\nIt will be saved ONLY if you press the Quit button !"),
+            Prompter::Icon::None, Prompter::Buttons::OkCancel);
+        if (answer != Prompter::Answer::Ok)
+            return false;
+        applySettings(firstUseSettings());
+    } else {
+        const LauncherSettings stored = loadStoredSettings(store);
+        applySettings(stored);
+        if (!FileExist(stored.emulatorPath))
+            m_services.prompter.critical(this, QStringLiteral("Configuration"),
+                                         QStringLiteral("Emulator not found at:\n%1\nEnter the "
+                                                        "good path in Zemplo !")
+                                             .arg(stored.emulatorPath));
+    }
+    ifreq_Change();
+    volume_Change();
+
+    switch (classifyArgument(argument)) {
+    case ArgumentKind::Rom:
+        Text1->setText(argument);
+        break;
+    case ArgumentKind::GameConfiguration:
+        if (m_windows.loadGameConfiguration)
+            m_windows.loadGameConfiguration(argument);
+        break;
+    case ArgumentKind::None:
+    case ArgumentKind::Ignored:
+        break;
+    }
+    return true;
+}
+
+void Pad::Picture6_Click() {
+    if (!saveSettings(m_services.store, settings()))
+        m_services.prompter.critical(this, QStringLiteral("Configuration"),
+                                     QStringLiteral("The settings could not be saved.\nCheck "
+                                                    "that your configuration folder is writable."));
+    emit quitRequested();
+}
+
+void Pad::closeEvent(QCloseEvent* event) {
+    event->accept();
+    emit closedWithoutSaving();
+}
+
+LauncherSettings Pad::settings() const {
+    LauncherSettings s;
+    s.emulatorPath = Text4->text();
+    s.video = Combo4->currentText();
+    s.sound = Combo5->currentText();
+    s.stereo = Combo6->currentText();
+    s.buttons = Combo3->currentText();
+    s.volume = volume->value();
+    s.autoA = isChecked(Check1);
+    s.autoB = isChecked(Check2);
+    s.joypadOff = isChecked(Check7);
+    s.ifreq = ifreq->value();
+    s.vblank = Text3->text();
+    s.uperiod = Text5->text();
+    s.keyMap = Text7->text();
+    s.background = text10->text();
+    s.noCrc = isChecked(Check3);
+    s.silentStart = isChecked(Check5);
+    s.noDelay = isChecked(Check4);
+    s.top = toTwips(y());
+    s.left = toTwips(x());
+    s.colorScheme = Combo1->currentText();
+    s.romPath = Text1->text();
+    s.romName = Text2->text();
+    s.genie1 = Text6->text();
+    s.genie2 = Text8->text();
+    s.genie3 = Text9->text();
+    s.previewMode = isChecked(Check6);
+    return s;
+}
+
+void Pad::applySettings(const LauncherSettings& s) {
+    Text4->setText(s.emulatorPath);
+    Combo4->setEditText(s.video);
+    Combo5->setEditText(s.sound);
+    Combo6->setEditText(s.stereo);
+    Combo3->setEditText(s.buttons);
+    volume->setValue(s.volume);
+    Check1->setChecked(s.autoA);
+    Check2->setChecked(s.autoB);
+    Check7->setChecked(s.joypadOff);
+    ifreq->setValue(s.ifreq);
+    Text3->setText(s.vblank);
+    Text5->setText(s.uperiod);
+    Text7->setText(s.keyMap);
+    text10->setText(s.background);
+    Check3->setChecked(s.noCrc);
+    Check5->setChecked(s.silentStart);
+    Check4->setChecked(s.noDelay);
+    moveOntoScreen(s.left, s.top);
+    Combo1->setEditText(s.colorScheme);
+    // Show the beginning of each list text, where its digit is.
+    for (QComboBox* combo : {Combo4, Combo5, Combo6, Combo3, Combo1})
+        combo->lineEdit()->setCursorPosition(0);
+}
+
+void Pad::moveOntoScreen(double leftTwips, double topTwips) {
+    QPoint at(toPixels(leftTwips), toPixels(topTwips));
+    // A position saved on a screen that is gone would leave the window out of reach.
+    const QRect wanted(at, size());
+    const auto screens = QGuiApplication::screens();
+    const bool visible = std::any_of(screens.begin(), screens.end(), [&](QScreen* screen) {
+        return screen->availableGeometry().intersected(wanted).width() >= 60 &&
+               screen->availableGeometry().contains(QPoint(at.x() + 30, at.y() + 10));
+    });
+    if (!visible && QGuiApplication::primaryScreen()) {
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() - width())));
+        at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - height())));
+    }
+    move(at);
+}
+
+// ---- The launch ----
+
+void Pad::Picture5_Click() {
+    if (Text4->text().isEmpty() && m_windows.showEmulatorSelector)
+        m_windows.showEmulatorSelector(); // without disabling the main window
+    const DosLocation rom = locateRom(Text1->text()); // before the directory changes
+
+    const LaunchPlan plan = planLaunch(settings(), rom);
+    if (plan.changesDirectory && !QDir::setCurrent(plan.emulatorDirectory)) {
+        m_services.prompter.critical(
+            this, launchFailureTitle(),
+            QStringLiteral("The emulator's folder cannot be entered:\n%1").arg(plan.emulatorDirectory));
+        return;
+    }
+    if (plan.resetBackground)
+        text10->setText(defaultBackgroundLabel());
+    if (plan.stop) {
+        m_services.prompter.critical(this, plan.stop->title, plan.stop->text);
+        return;
+    }
+    if (isChecked(Check6)) {
+        m_preview->showCommand(plan.session);
+        setEnabled(false);
+        return;
+    }
+    const QString error = m_services.dos.start(plan.session);
+    if (!error.isEmpty())
+        m_services.prompter.critical(this, launchFailureTitle(), error);
+}
+
+// ---- Buttons that open other windows ----
+
+void Pad::openDisabling(const std::function<void()>& show) {
+    if (!show)
+        return;
+    setEnabled(false);
+    show();
+}
+
+void Pad::Picture3_Click() { openDisabling(m_windows.showRomSelector); }
+void Pad::Picture4_Click() { openDisabling(m_windows.showEmulatorSelector); }
+void Pad::Picture7_Click() { openDisabling(m_windows.showAbout); }
+
+void Pad::Picture8_Click() {
+    if (m_windows.showConfigSaver)
+        m_windows.showConfigSaver();
+}
+
+void Pad::Picture9_Click() {
+    if (m_windows.showConfigLoader)
+        m_windows.showConfigLoader();
+}
+
+void Pad::Command2_Click() {
+    if (m_windows.callWizard)
+        m_windows.callWizard();
+}
+
+void Pad::Command5_Click() {
+    if (m_windows.deleteRomConfig)
+        m_windows.deleteRomConfig();
+}
+
+void Pad::Picture2_Click() {
+    m_services.prompter.ask(this, QStringLiteral("Tips !!"),
+                            QStringLiteral("VGB Keys:\n"
+                                           "- F1-F4: Toggle sound channels 1-4 on/off\n"
+                                           "- F5: Toggle sound on/off\n"
+                                           "- F8: Pause & blank screen\n"
+                                           "- F9: Pause\n"
+                                           "- F10 or ESC: Quit VGB-DOS\n"
+                                           "- F11: Increase Sound Volume\n"
+                                           "- F12: Decrease Sound Volume\n"
+                                           "- Both Alts + Both Ctrls: Reset Gameboy"),
+                            Prompter::Icon::Information, Prompter::Buttons::Ok);
+}
+
+// ---- Scroll bar captions ----
+
+void Pad::ifreq_Change() {
+    Frame4->setTitle(QStringLiteral("Interrupt frequency (ifreq") + formatNumber(ifreq->value()) +
+                     QStringLiteral(" Hz)"));
+}
+
+void Pad::volume_Change() {
+    Frame6->setTitle(QStringLiteral("Sound Volume ") + formatNumber(volume->value()));
+}

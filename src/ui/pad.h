@@ -1,0 +1,179 @@
+#pragma once
+
+#include "bevel.h"
+#include "launchersettings.h"
+#include "padwindows.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class DosEnvironment;
+class PictureBox;
+class PreviewWindow;
+class Prompter;
+class SettingsStore;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+
+struct PadServices {
+    Prompter& prompter;
+    SettingsStore& store;
+    DosEnvironment& dos;
+};
+
+// The main window: every launcher setting in one control each, the image buttons and the
+// status line.
+class Pad : public QWidget {
+    Q_OBJECT
+public:
+    explicit Pad(PadServices services, QWidget* parent = nullptr);
+    ~Pad() override;
+
+    void setWindows(PadWindows windows) { m_windows = std::move(windows); }
+
+    // Start-up: rests the buttons, fills the settings from the store or the first-use values,
+    // then takes the program's own argument. False when the user declined the first use.
+    bool Form_Load(const QString& argument);
+
+    LauncherSettings settings() const;
+    void applySettings(const LauncherSettings& settings);
+
+    PreviewWindow* previewWindow() const { return m_preview.get(); }
+
+    // Image-button states, for whoever needs to know what is lit.
+    bool showsOnImage(const QString& pictureName) const;
+    Bevel* bevelOf(const QString& pictureName) const;
+
+    // Click handlers.
+    void Picture2_Click();
+    void Picture3_Click();
+    void Picture4_Click();
+    void Picture5_Click();
+    void Picture6_Click();
+    void Picture7_Click();
+    void Picture8_Click();
+    void Picture9_Click();
+    void Command2_Click();
+    void Command5_Click();
+
+signals:
+    // Quit through the quit button: the settings are saved, the program ends now.
+    void quitRequested();
+    // The window was closed another way: the program ends without saving.
+    void closedWithoutSaving();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct ImageButton {
+        PictureBox* box = nullptr;
+        QLabel* offStore = nullptr; // the never-visible picture boxes that hold the images
+        QLabel* onStore = nullptr;
+        std::unique_ptr<Bevel> bevel;
+        bool on = false;
+    };
+
+    // Construction, one group of controls at a time.
+    void buildLogo();
+    void buildCartridgeRow();
+    void buildOptionLists();
+    void buildLeftFrames();
+    void buildRightFrames();
+    void buildButtonRow();
+    void watchMouseMoves();
+
+    // Image-button procedures.
+    void setImage(ImageButton& button, bool on);
+    void KeysOFF();
+    void KeysON();
+    void LoadsOFF();
+    void LoadsON();
+    void SavesOFF();
+    void savesON();
+    void playOFF();
+    void PLayON();
+    void QuitOFF();
+    void QuitON();
+    void HelpOFF();
+
+    void Form_MouseMove();
+    void controlMouseMove(const QString& name);
+    void Picture5_MouseDown();
+    void Picture5_MouseUp();
+    void ifreq_Change();
+    void volume_Change();
+
+    void openDisabling(const std::function<void()>& show);
+    void moveOntoScreen(double leftTwips, double topTwips);
+
+    PadServices m_services;
+    PadWindows m_windows;
+    std::unique_ptr<PreviewWindow> m_preview;
+
+public:
+    // Controls, named as the user knows them from the window's hints and the settings file.
+    QLabel* Picture1 = nullptr; // logo
+    QFrame* Line6 = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QLineEdit* Text1 = nullptr; // ROM path
+    PictureBox* Picture3 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QLineEdit* Text2 = nullptr; // ROM internal name
+    QComboBox* Combo4 = nullptr; // video mode
+    QComboBox* Combo5 = nullptr; // sound
+    QComboBox* Combo6 = nullptr; // stereo
+    QComboBox* Combo3 = nullptr; // button swap
+    QComboBox* Combo1 = nullptr; // colour scheme
+    QGroupBox* Frame7 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLineEdit* Text3 = nullptr; // VBlank period
+    QLabel* Label4 = nullptr;
+    QLineEdit* Text5 = nullptr; // update period
+    QGroupBox* Frame6 = nullptr;
+    QScrollBar* volume = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    QCheckBox* Check1 = nullptr; // auto fire A
+    QCheckBox* Check2 = nullptr; // auto fire B
+    QCheckBox* Check7 = nullptr; // disable joypad
+    QGroupBox* Frame11 = nullptr;
+    QLineEdit* Text7 = nullptr; // key mapping
+    QGroupBox* Frame10 = nullptr;
+    QLineEdit* Text6 = nullptr; // Game Genie code 1
+    QLineEdit* Text8 = nullptr; // Game Genie code 2
+    QLineEdit* Text9 = nullptr; // Game Genie code 3
+    QGroupBox* Frame12 = nullptr;
+    QCheckBox* Check3 = nullptr; // no CRC check
+    QCheckBox* Check5 = nullptr; // silent start
+    QCheckBox* Check4 = nullptr; // don't delay
+    QGroupBox* Frame4 = nullptr;
+    QScrollBar* ifreq = nullptr;
+    QGroupBox* Frame8 = nullptr;
+    QPushButton* Command2 = nullptr; // colour wizard
+    QPushButton* Command5 = nullptr; // delete the per-ROM .cfg
+    QGroupBox* Frame9 = nullptr;
+    QLineEdit* text10 = nullptr; // GIF background
+    PictureBox* Picture22 = nullptr;
+    QGroupBox* Frame5 = nullptr;
+    QLineEdit* Text4 = nullptr; // emulator path
+    PictureBox* Picture4 = nullptr;
+    QGroupBox* Frame13 = nullptr;
+    QCheckBox* Check6 = nullptr; // preview mode
+    QLabel* Label9 = nullptr;    // status line
+
+private:
+    ImageButton m_keys;  // Picture2
+    ImageButton m_load;  // Picture9
+    ImageButton m_save;  // Picture8
+    ImageButton m_play;  // Picture5
+    ImageButton m_quit;  // Picture6
+    ImageButton m_about; // Picture7
+};

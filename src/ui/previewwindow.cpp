@@ -1,0 +1,67 @@
+#include "previewwindow.h"
+
+#include "dosenvironment.h"
+#include "launchfailure.h"
+#include "launchplan.h"
+#include "prompter.h"
+
+#include <QCloseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+PreviewWindow::PreviewWindow(Prompter& prompter, DosEnvironment& dos, QWidget* mainWindow)
+    : QWidget(nullptr), m_prompter(prompter), m_dos(dos), m_mainWindow(mainWindow) {
+    setObjectName(QStringLiteral("preview"));
+    setWindowTitle(QStringLiteral("Zemplo Command Line Preview"));
+    setFixedSize(400, 170);
+    Text1 = new QPlainTextEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(8, 8, 384, 116);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setToolTip(QStringLiteral("You can customize it !"));
+    Command2 = new QPushButton(QStringLiteral("Use it !"), this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Command2->setGeometry(8, 132, 120, 28);
+    Command1 = new QPushButton(QStringLiteral("Close"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(272, 132, 120, 28);
+    connect(Command2, &QPushButton::clicked, this, &PreviewWindow::Command2_Click);
+    connect(Command1, &QPushButton::clicked, this, &PreviewWindow::Command1_Click);
+}
+
+void PreviewWindow::showCommand(const DosSession& session) {
+    m_session = session;
+    Text1->setPlainText(session.commandLine);
+    show();
+    raise();
+}
+
+void PreviewWindow::Command2_Click() {
+    DosSession session = m_session;
+    // A DOS command is one line; line breaks typed into the box join its parts.
+    session.commandLine = Text1->toPlainText().replace(QLatin1Char('\n'), QLatin1Char(' '));
+    if (session.commandLine.trimmed().isEmpty()) {
+        m_prompter.critical(this, launchFailureTitle(),
+                            QStringLiteral("The command line is empty: there is nothing to start."));
+        return;
+    }
+    if (holdsRedirection(session.commandLine)) {
+        const LaunchMessage message = redirectionMessage();
+        m_prompter.critical(this, message.title, message.text);
+        return;
+    }
+    const QString error = m_dos.start(session);
+    if (!error.isEmpty())
+        m_prompter.critical(this, launchFailureTitle(), error);
+}
+
+void PreviewWindow::Command1_Click() {
+    hide();
+    m_mainWindow->setEnabled(true);
+}
+
+void PreviewWindow::closeEvent(QCloseEvent* event) {
+    // Closing by the frame must not leave the main window disabled for good.
+    event->ignore();
+    Command1_Click();
+}

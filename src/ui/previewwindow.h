@@ -1,0 +1,37 @@
+#pragma once
+
+#include "dossession.h"
+
+#include <QWidget>
+
+class DosEnvironment;
+class Prompter;
+class QPlainTextEdit;
+class QPushButton;
+
+// Shows the finished command line of a launch in preview mode; the user may edit it and start
+// it as many times as they like.
+class PreviewWindow : public QWidget {
+    Q_OBJECT
+public:
+    PreviewWindow(Prompter& prompter, DosEnvironment& dos, QWidget* mainWindow);
+
+    // Puts the launch's command line into the text box; the drives stay for "Use it !".
+    void showCommand(const DosSession& session);
+
+    void Command2_Click(); // "Use it !"
+    void Command1_Click(); // "Close"
+
+    QPlainTextEdit* Text1 = nullptr; // the command line
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command1 = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Prompter& m_prompter;
+    DosEnvironment& m_dos;
+    QWidget* m_mainWindow;
+    DosSession m_session;
+};
