@@ -153,8 +153,9 @@ LauncherSettings Pad::settings() const {
     s.noCrc = isChecked(Check3);
     s.silentStart = isChecked(Check5);
     s.noDelay = isChecked(Check4);
-    s.top = toTwips(y());
-    s.left = toTwips(x());
+    const bool unmoved = pos() == m_placedAt;
+    s.top = unmoved ? m_placedTopTwips : toTwips(y());
+    s.left = unmoved ? m_placedLeftTwips : toTwips(x());
     s.colorScheme = Combo1->currentText();
     s.romPath = Text1->text();
     s.romName = Text2->text();
@@ -203,8 +204,13 @@ void Pad::moveOntoScreen(double leftTwips, double topTwips) {
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
         at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() - width())));
         at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - height())));
+        leftTwips = toTwips(at.x());
+        topTwips = toTwips(at.y());
     }
     move(at);
+    m_placedAt = pos();
+    m_placedLeftTwips = leftTwips;
+    m_placedTopTwips = topTwips;
 }
 
 // ---- The launch ----

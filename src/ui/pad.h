@@ -117,6 +117,11 @@ private:
 
     PadServices m_services;
     PadWindows m_windows;
+    // Twips do not divide into whole pixels: while the window stays where the settings put it,
+    // the stored position is written back unchanged.
+    QPoint m_placedAt;
+    double m_placedLeftTwips = 0;
+    double m_placedTopTwips = 0;
     std::unique_ptr<PreviewWindow> m_preview;
 
 public:

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "dosenvironment.h"
+#include "memorysettingsstore.h"
+#include "pad.h"
+#include "recordingprompter.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QWidget>
+
+#include <memory>
+
+// Records every DOS session it is asked to start.
+class RecordingDos : public DosEnvironment {
+public:
+    QString start(const DosSession& session) override {
+        m_sessions << session;
+        return m_error;
+    }
+    QList<DosSession> m_sessions;
+    QString m_error;
+};
+
+// A main window over doubles of every service.
+struct PadFixture {
+    MemorySettingsStore store;
+    RecordingPrompter prompter;
+    RecordingDos dos;
+    std::unique_ptr<Pad> pad;
+
+    PadFixture() : pad(std::make_unique<Pad>(PadServices{prompter, store, dos})) {}
+
+    template <typename W = QWidget> W* control(const char* name) const {
+        return pad->findChild<W*>(QString::fromLatin1(name));
+    }
+};
+
+// A mouse move as the window system delivers it to a control.
+inline void moveOver(QWidget* widget) {
+    const QPointF at(2, 2);
+    QMouseEvent event(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &event);
+}

@@ -1,0 +1,94 @@
+// Clicks play on the real main window and lets real DOSBox run the stand-in emulator.
+#include "dosboxrun.h"
+#include "dosenvironment.h"
+#include "memorysettingsstore.h"
+#include "pad.h"
+#include "previewwindow.h"
+#include "processstarter.h"
+#include "recordingprompter.h"
+#include "settingsio.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class LaunchEndToEndTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void playStartsTheEmulatorInDosBox();
+    void previewUseItStartsTheEditedLine();
+
+private:
+    QTemporaryDir m_home;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    MemorySettingsStore m_store;
+    RecordingPrompter m_prompter;
+    QtProcessStarter m_starter;
+    std::unique_ptr<DosBoxEnvironment> m_dos;
+    std::unique_ptr<Pad> m_pad;
+};
+
+void LaunchEndToEndTest::initTestCase() {
+    const QString reason = endToEndUnavailableReason();
+    if (!reason.isEmpty())
+        QSKIP(qPrintable(reason));
+    prepareHeadlessDosBoxEnvironment(m_home.path());
+}
+
+void LaunchEndToEndTest::init() {
+    m_dir = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/zXXXXXX");
+    QDir(m_dir->path()).mkpath("emu");
+    QDir(m_dir->path()).mkpath("my roms");
+    QVERIFY(QFile::copy(standinExecutable(), m_dir->filePath("emu/VGB.EXE")));
+    QFile rom(m_dir->filePath("my roms/Super Mario Land.gb"));
+    QVERIFY(rom.open(QIODevice::WriteOnly));
+    rom.write("SUPER-MARIO-ROM.");
+    rom.close();
+
+    LauncherSettings s = firstUseSettings();
+    s.emulatorPath = m_dir->filePath("emu/VGB.EXE");
+    s.video = "1 - Video 320x200 No title screen";
+    s.silentStart = false;
+    saveSettings(m_store, s);
+    m_dos = std::make_unique<DosBoxEnvironment>(m_starter);
+    m_pad = std::make_unique<Pad>(PadServices{m_prompter, m_store, *m_dos});
+    QVERIFY(m_pad->Form_Load(m_dir->filePath("my roms/Super Mario Land.gb")));
+    m_pad->show();
+}
+
+void LaunchEndToEndTest::playStartsTheEmulatorInDosBox() {
+    QTest::mouseClick(m_pad->findChild<QWidget*>("Picture5"), Qt::LeftButton);
+    QVERIFY2(m_prompter.m_prompts.isEmpty(),
+             qPrintable(m_prompter.m_prompts.value(0).text));
+    const StandinRecord record = waitForRecord(m_dir->filePath("emu"), 60000);
+    QCOMPARE(record.value("DIR"), QString("C:\\"));
+    QCOMPARE(record.value("TAIL"),
+             QString(" D:\\SUPERM~1.GB -video 1 -volume  10 -vperiod 100 -uperiod 2"));
+    QCOMPARE(record.value("ROMOPEN"), QString("YES"));
+    QCOMPARE(record.value("ROMDATA"), QString("SUPER-MARIO-ROM."));
+}
+
+void LaunchEndToEndTest::previewUseItStartsTheEditedLine() {
+    m_pad->findChild<QCheckBox*>("Check6")->setChecked(true);
+    QTest::mouseClick(m_pad->findChild<QWidget*>("Picture5"), Qt::LeftButton);
+    PreviewWindow* preview = m_pad->previewWindow();
+    QVERIFY(preview->isVisible());
+    auto* text = preview->findChild<QPlainTextEdit*>("Text1");
+    text->setPlainText(text->toPlainText() + " -nocrc");
+    QTest::mouseClick(preview->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+    QVERIFY(m_prompter.m_prompts.isEmpty());
+    const StandinRecord record = waitForRecord(m_dir->filePath("emu"), 60000);
+    QCOMPARE(record.value("DIR"), QString("C:\\"));
+    QCOMPARE(record.value("TAIL"),
+             QString(" D:\\SUPERM~1.GB -video 1 -volume  10 -vperiod 100 -uperiod 2 -nocrc"));
+    QCOMPARE(record.value("ROMOPEN"), QString("YES"));
+}
+
+QTEST_MAIN(LaunchEndToEndTest)
+#include "tst_launch_e2e.moc"
