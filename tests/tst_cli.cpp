@@ -1,4 +1,5 @@
 #include "inisettingsstore.h"
+#include "romimage.h"
 #include "settingsio.h"
 
 #include <QDir>
@@ -46,6 +47,7 @@ private slots:
     void relativeRomTakenFromTheWorkingDirectory();
     void firstUseStopsAtTheMissingEmulatorAndWritesNothing();
     void helpAndVersion();
+    void headerLines();
 };
 
 void CliTest::printsTheExampleCommandLine() {
@@ -118,6 +120,20 @@ void CliTest::helpAndVersion() {
     run = runLauncher({"--help"}, dir.path());
     QCOMPARE(run.status, 0);
     QVERIFY(run.out.contains("--print-command"));
+}
+
+void CliTest::headerLines() {
+    QTemporaryDir dir;
+    QVERIFY(writeFile(dir.filePath("a.gb"), romImage("TETRIS", 0x00, 0x00)));
+    QVERIFY(writeFile(dir.filePath("b.gb"), romImage("ZELDA 0", 0x03, 0x04)));
+    Run run = runLauncher({"--header", dir.filePath("a.gb"), dir.filePath("b.gb")}, dir.path());
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out, dir.filePath("a.gb") + "\tTETRIS\tROM ONLY\t256KBit\n" + dir.filePath("b.gb") +
+                          "\tZELDA \tROM+MBC1+RAM+BATTERY\t4M-Bit\n");
+    run = runLauncher({"--header", dir.filePath("gone.gb"), dir.filePath("a.gb")}, dir.path());
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.out, dir.filePath("a.gb") + "\tTETRIS\tROM ONLY\t256KBit\n");
+    QVERIFY(run.err.startsWith(dir.filePath("gone.gb") + ": "));
 }
 
 QTEST_GUILESS_MAIN(CliTest)

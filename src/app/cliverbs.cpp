@@ -1,5 +1,6 @@
 #include "cliverbs.h"
 
+#include "cartridgeinfo.h"
 #include "inisettingsstore.h"
 #include "launchplan.h"
 #include "programargument.h"
@@ -15,6 +16,8 @@ Verb verbOf(const QStringList& words) {
             return Verb::Version;
         if (word == QLatin1String("--print-command"))
             return Verb::PrintCommand;
+        if (word == QLatin1String("--header"))
+            return Verb::Header;
     }
     return Verb::None;
 }
@@ -22,12 +25,15 @@ Verb verbOf(const QStringList& words) {
 int printHelp(QTextStream& out) {
     out << "Usage: zemplo97 [ROM.gb]\n"
            "       zemplo97 --print-command [ROM.gb]\n"
+           "       zemplo97 --header ROM.gb...\n"
            "\n"
            "Starts the Zemplo 97 launcher for VGB-DOS. A ROM path given as argument is\n"
            "selected at start-up.\n"
            "\n"
            "  --print-command  print the VGB-DOS command line that play would start with the\n"
            "                   saved settings, without opening a window\n"
+           "  --header         print each ROM's title, cartridge type and ROM size,\n"
+           "                   separated by tabs\n"
            "  --version        print the version\n"
            "  --help           print this help\n";
     return 0;
@@ -52,4 +58,21 @@ int printCommand(const QStringList& words, QTextStream& out, QTextStream& err) {
     }
     out << plan.session.commandLine << "\n";
     return 0;
+}
+
+int printHeaders(const QStringList& words, QTextStream& out, QTextStream& err) {
+    int status = 0;
+    for (const QString& path : words) {
+        if (path.startsWith(QLatin1String("--")))
+            continue;
+        const CartridgeRead read = readCartridgeInfo(path);
+        if (!read.info) {
+            err << path << ": " << read.error << "\n";
+            status = 1;
+            continue;
+        }
+        out << path << '\t' << read.info->title << '\t' << read.info->typeText << '\t'
+            << read.info->sizeText << "\n";
+    }
+    return status;
 }

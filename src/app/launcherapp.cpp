@@ -2,10 +2,12 @@
 
 #include "dosenvironment.h"
 #include "inisettingsstore.h"
+#include "launcherwindows.h"
 #include "pad.h"
 #include "processstarter.h"
 #include "programargument.h"
 #include "qtprompter.h"
+#include "urlopener.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -50,7 +52,10 @@ int runLauncherWindow(int& argc, char** argv, const QStringList& words) {
     IniSettingsStore store;
     QtProcessStarter starter;
     DosBoxEnvironment dos(starter);
+    DesktopUrlOpener urlOpener;
     Pad pad({prompter, store, dos});
+    LauncherWindows windows(pad, urlOpener);
+    pad.setWindows(windows.padWindows());
     QObject::connect(&pad, &Pad::quitRequested, &app, &QCoreApplication::quit);
     QObject::connect(&pad, &Pad::closedWithoutSaving, &app, &QCoreApplication::quit);
 

@@ -21,6 +21,10 @@ int main(int argc, char* argv[]) {
         QCoreApplication app(argc, argv);
         return printCommand(words, out, err);
     }
+    case Verb::Header: {
+        QCoreApplication app(argc, argv);
+        return printHeaders(words, out, err);
+    }
     case Verb::None:
         break;
     }

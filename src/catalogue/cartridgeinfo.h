@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// What the launcher shows of a Game Boy cartridge header.
+struct CartridgeInfo {
+    QString title;    // printable ASCII of the 16 title bytes, the digit 0 dropped
+    QString typeText; // from the code at 0x147
+    QString sizeText; // from the code at 0x148
+};
+
+// A read either gives the whole CartridgeInfo or says why it could not.
+struct CartridgeRead {
+    std::optional<CartridgeInfo> info;
+    QString error;
+};
+
+inline constexpr qint64 kTitleOffset = 0x134;
+inline constexpr qint64 kHeaderEnd = 0x149; // one past the ROM size code
+
+QString cartridgeTitle(const QByteArray& titleBytes);
+QString cartridgeTypeText(quint8 code);
+QString romSizeText(quint8 code);
+
+// Reads the 21 bytes from the title to the size code; nothing else of the file.
+CartridgeRead readCartridgeInfo(const QString& path);

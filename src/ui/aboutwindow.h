@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QUrl>
+#include <QWidget>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class UrlOpener;
+
+// Where the program's author can be reached.
+struct AuthorAddresses {
+    QUrl homePage = QUrl(QStringLiteral("https://zemplo97.example.org/"));
+    QString webSite = QStringLiteral("http://zemplo97.example.org");
+    QString email = QStringLiteral("zemplo97@example.org");
+};
+
+// Names the program and its author, with a button to the home page and an e-mail label.
+class AboutWindow : public QWidget {
+    Q_OBJECT
+public:
+    AboutWindow(UrlOpener& opener, QWidget* mainWindow, AuthorAddresses addresses = {});
+
+    // Puts the window on the main window's corner, once, at its creation.
+    void placeOnMainWindow();
+
+    void Command2_Click(); // the home page
+    void Label5_Click();   // a new mail
+    void Command1_Click(); // "Ok..."
+
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label5 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command1 = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    UrlOpener& m_opener;
+    QWidget* m_mainWindow;
+    AuthorAddresses m_addresses;
+};

@@ -1,0 +1,58 @@
+#include "directorylistmodel.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QStyle>
+
+void DirectoryListModel::setPath(const QString& path) {
+    beginResetModel();
+    m_path = QDir::cleanPath(path);
+    m_ancestors.clear();
+    QDir walk(m_path);
+    m_ancestors.prepend(walk.absolutePath());
+    while (walk.cdUp())
+        m_ancestors.prepend(walk.absolutePath());
+    m_children = QDir(m_path).entryList(QDir::Dirs | QDir::NoDotAndDotDot,
+                                        QDir::Name | QDir::IgnoreCase);
+    endResetModel();
+}
+
+QString DirectoryListModel::pathAt(int row) const {
+    if (row < 0)
+        return {};
+    if (row < m_ancestors.size())
+        return m_ancestors.at(row);
+    const int child = row - m_ancestors.size();
+    if (child >= m_children.size())
+        return {};
+    return m_path.endsWith(QLatin1Char('/')) ? m_path + m_children.at(child)
+                                             : m_path + QLatin1Char('/') + m_children.at(child);
+}
+
+int DirectoryListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_ancestors.size() + m_children.size());
+}
+
+QVariant DirectoryListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const int row = index.row();
+    const bool ancestor = row < m_ancestors.size();
+    const int depth = ancestor ? row : int(m_ancestors.size());
+    switch (role) {
+    case Qt::DisplayRole: {
+        QString name = ancestor ? QDir(m_ancestors.at(row)).dirName()
+                                : m_children.at(row - m_ancestors.size());
+        if (name.isEmpty())
+            name = QStringLiteral("/");
+        return QString(depth * 2, QLatin1Char(' ')) + name;
+    }
+    case Qt::DecorationRole:
+        return QApplication::style()->standardIcon(ancestor ? QStyle::SP_DirOpenIcon
+                                                            : QStyle::SP_DirClosedIcon);
+    case Qt::ToolTipRole:
+        return pathAt(row);
+    default:
+        return {};
+    }
+}

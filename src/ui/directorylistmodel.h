@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QStringList>
+
+// The folder list of a selection window: the current folder's ancestors from the root down,
+// the current folder itself, then its subfolders.
+class DirectoryListModel : public QAbstractListModel {
+    Q_OBJECT
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    void setPath(const QString& path);
+    QString path() const { return m_path; }
+    QString pathAt(int row) const;
+    int currentRow() const { return m_ancestors.size() - 1; }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+private:
+    QString m_path;
+    QStringList m_ancestors; // full paths, root first, ending with the current folder
+    QStringList m_children;  // names of the subfolders
+};

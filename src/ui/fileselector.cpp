@@ -1,0 +1,183 @@
+#include "fileselector.h"
+
+#include "directorylistmodel.h"
+#include "filelistmodel.h"
+#include "twips.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QStorageInfo>
+
+namespace {
+constexpr int kBrowseWidth = 372;
+constexpr int kHeight = 300;
+
+QGroupBox* frame(QWidget* parent, const char* name, const QString& caption, const QRect& g) {
+    auto* box = new QGroupBox(caption, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(g);
+    return box;
+}
+} // namespace
+
+QString joinPath(const QString& directory, const QString& name) {
+    return directory.endsWith(QLatin1Char('/')) ? directory + name
+                                                : directory + QLatin1Char('/') + name;
+}
+
+FileSelector::FileSelector(const SelectorSpec& spec, QWidget* mainWindow, QLineEdit* target,
+                           int extraWidth)
+    : QWidget(nullptr), m_spec(spec), m_mainWindow(mainWindow), m_target(target),
+      m_dirs(new DirectoryListModel(this)), m_files(new FileListModel(spec.pattern, this)),
+      m_extraWidth(extraWidth) {
+    setObjectName(QString::fromLatin1(spec.name));
+    setWindowTitle(spec.caption);
+    setFixedSize(kBrowseWidth + extraWidth, kHeight);
+    setFont(mainWindow->font());
+
+    QGroupBox* driveFrame = frame(this, "DriveFrame", QStringLiteral("Drive"), QRect(6, 4, 176, 44));
+    drive1 = new QComboBox(driveFrame);
+    drive1->setObjectName(QStringLiteral("drive1"));
+    drive1->setGeometry(6, 16, 164, 22);
+
+    QGroupBox* dirFrame =
+        frame(this, "DirectoryFrame", QStringLiteral("Directory"), QRect(6, 50, 176, 150));
+    Dir1 = new QListView(dirFrame);
+    Dir1->setObjectName(QStringLiteral("Dir1"));
+    Dir1->setGeometry(6, 16, 164, 128);
+    Dir1->setModel(m_dirs);
+
+    QGroupBox* fileFrame = frame(this, "FilesFrame", QStringLiteral("Files"), QRect(188, 4, 178, 196));
+    File1 = new QListView(fileFrame);
+    File1->setObjectName(QStringLiteral("File1"));
+    File1->setGeometry(6, 16, 166, 174);
+    File1->setModel(m_files);
+    File1->setUniformItemSizes(true); // folders of thousands of ROMs stay quick to show
+    if (!spec.fileTip.isEmpty())
+        File1->setToolTip(spec.fileTip);
+
+    QGroupBox* nameFrame = frame(this, "NameFrame", spec.nameFrame, QRect(6, 204, 360, 44));
+    text1 = new QLineEdit(nameFrame);
+    text1->setObjectName(QStringLiteral("text1"));
+    text1->setGeometry(6, 16, 348, 20);
+
+    COmmand1 = new QPushButton(spec.confirm, this);
+    COmmand1->setObjectName(QStringLiteral("COmmand1"));
+    COmmand1->setGeometry(6, 258, 120, 30);
+    Command2 = new QPushButton(QStringLiteral("Cancel"), this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Command2->setGeometry(246, 258, 120, 30);
+
+    connect(drive1, &QComboBox::currentIndexChanged, this, &FileSelector::Drive1_Change);
+    connect(Dir1, &QListView::activated, this,
+            [this](const QModelIndex& index) { setDirectoryPath(m_dirs->pathAt(index.row())); });
+    connect(File1, &QListView::clicked, this, &FileSelector::File1_Click);
+    connect(File1, &QListView::doubleClicked, this, &FileSelector::File1_DblClick);
+    connect(COmmand1, &QPushButton::clicked, this, &FileSelector::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &FileSelector::Command2_Click);
+
+    // The lists start on the process's current folder and its drive.
+    const QString start = QDir::currentPath();
+    fillDrives();
+    const QSignalBlocker blocker(drive1);
+    drive1->setCurrentIndex(std::max(0, drive1->findText(QStorageInfo(start).rootPath())));
+    setDirectoryPath(start);
+}
+
+QRect FileSelector::extraArea() const { return QRect(kBrowseWidth, 4, m_extraWidth - 6, kHeight - 8); }
+
+void FileSelector::fillDrives() {
+    QStringList roots;
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
+        if (volume.isValid() && !roots.contains(volume.rootPath()))
+            roots << volume.rootPath();
+    roots.removeAll(QStringLiteral("/"));
+    std::sort(roots.begin(), roots.end());
+    roots.prepend(QStringLiteral("/"));
+    drive1->addItems(roots);
+}
+
+void FileSelector::placeOnMainWindow() {
+    // 10 twips right of and below the main window's corner.
+    move(m_mainWindow->x() + (10 + kTwipsPerPixel - 1) / kTwipsPerPixel,
+         m_mainWindow->y() + (10 + kTwipsPerPixel - 1) / kTwipsPerPixel);
+}
+
+QString FileSelector::directoryPath() const { return m_dirs->path(); }
+
+void FileSelector::selectDrive(const QString& rootPath) {
+    const int index = drive1->findText(rootPath);
+    if (index < 0)
+        drive1->addItem(rootPath);
+    drive1->setCurrentIndex(index < 0 ? drive1->count() - 1 : index);
+}
+
+void FileSelector::setDirectoryPath(const QString& path) {
+    const QString clean = QDir::cleanPath(path);
+    if (clean == m_dirs->path())
+        return;
+    m_dirs->setPath(clean);
+    Dir1->setCurrentIndex(m_dirs->index(m_dirs->currentRow()));
+    Dir1_Change();
+}
+
+void FileSelector::Drive1_Change() {
+    const QString root = drive1->currentText();
+    // A drive that cannot be read sends the lists back to the root of the system.
+    if (!QFileInfo(root).isDir() || !QFileInfo(root).isReadable()) {
+        if (root != QLatin1String("/")) {
+            selectDrive(QStringLiteral("/"));
+            return;
+        }
+    }
+    setDirectoryPath(root);
+}
+
+void FileSelector::Dir1_Change() { setFilePath(m_dirs->path()); }
+
+void FileSelector::setFilePath(const QString& path) {
+    if (path == m_files->path())
+        return;
+    m_files->setPath(path);
+    File1_PathChange();
+}
+
+void FileSelector::File1_PathChange() { setDirectoryPath(m_files->path()); }
+
+void FileSelector::File1_Click(const QModelIndex& index) {
+    const QString name = m_files->fileName(index.row());
+    if (name.isEmpty())
+        return;
+    text1->setText(m_spec.nameOnly ? name : joinPath(m_dirs->path(), name));
+    fileClicked();
+}
+
+void FileSelector::File1_DblClick(const QModelIndex& index) {
+    if (!m_spec.selects)
+        return;
+    // The single click of the double click has already put the path into text1.
+    const QString name = m_files->fileName(index.row());
+    if (!name.isEmpty())
+        text1->setText(joinPath(m_dirs->path(), name));
+    Command1_Click();
+}
+
+void FileSelector::Command1_Click() {
+    if (!m_spec.selects)
+        return; // Save and Load belong to the game configuration windows
+    if (m_target)
+        m_target->setText(text1->text());
+    hide();
+    m_mainWindow->setEnabled(true);
+}
+
+void FileSelector::Command2_Click() {
+    hide();
+    if (m_spec.selects)
+        m_mainWindow->setEnabled(true);
+}

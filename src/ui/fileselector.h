@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class DirectoryListModel;
+class FileListModel;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QListView;
+class QModelIndex;
+class QPushButton;
+
+// What tells the five selection windows apart.
+struct SelectorSpec {
+    const char* name;
+    QString caption;
+    QString pattern;
+    QString fileTip;      // empty: no tooltip
+    QString confirm;      // caption of COmmand1
+    QString nameFrame;    // caption of the frame around text1
+    bool selects = true;  // Select hands text1 to the main window and re-enables it
+    bool nameOnly = false; // a click puts only the file name into text1
+};
+
+// A drive list, a folder list, a file list and a path box: the browsing that every selection
+// window shares. The window is hidden, never destroyed, so it reopens as it was left.
+class FileSelector : public QWidget {
+    Q_OBJECT
+public:
+    // target: the main-window box that Select writes; null for windows that do not select.
+    FileSelector(const SelectorSpec& spec, QWidget* mainWindow, QLineEdit* target,
+                 int extraWidth = 0);
+
+    // Places the window just inside the main window's corner, once, at its creation.
+    void placeOnMainWindow();
+
+    QString directoryPath() const;
+    void setDirectoryPath(const QString& path);
+    void selectDrive(const QString& rootPath);
+
+    void Drive1_Change();
+    void Dir1_Change();
+    void File1_PathChange();
+    void File1_Click(const QModelIndex& index);
+    void File1_DblClick(const QModelIndex& index);
+    void Command1_Click();
+    void Command2_Click();
+
+    QComboBox* drive1 = nullptr;
+    QListView* Dir1 = nullptr;
+    QListView* File1 = nullptr;
+    QLineEdit* text1 = nullptr; // the chosen path
+    QPushButton* COmmand1 = nullptr;
+    QPushButton* Command2 = nullptr;
+
+    DirectoryListModel* directoryModel() const { return m_dirs; }
+    FileListModel* fileModel() const { return m_files; }
+
+protected:
+    // Room to the right of the browsing controls for a window's own controls.
+    QRect extraArea() const;
+    // After a single click has put the path into text1.
+    virtual void fileClicked() {}
+
+private:
+    void setFilePath(const QString& path);
+    void fillDrives();
+
+    SelectorSpec m_spec;
+    QWidget* m_mainWindow;
+    QLineEdit* m_target;
+    DirectoryListModel* m_dirs;
+    FileListModel* m_files;
+    int m_extraWidth;
+};
+
+// The text of a path built from a folder and a file name: a folder that already ends in "/"
+// (the root) takes no second one.
+QString joinPath(const QString& directory, const QString& name);

@@ -1,0 +1,66 @@
+#include "gamefileselector.h"
+
+#include "cartridgeinfo.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+constexpr int kExtraWidth = 210;
+
+template <typename W> W* named(W* widget, const char* name, const QRect& geometry) {
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+QFrame* line(QWidget* parent, const char* name, const QRect& geometry) {
+    auto* l = named(new QFrame(parent), name, geometry);
+    l->setFrameShape(QFrame::HLine);
+    l->setFrameShadow(QFrame::Sunken);
+    return l;
+}
+} // namespace
+
+GameFileSelector::GameFileSelector(QWidget* mainWindow, QLineEdit* romPath)
+    : FileSelector({"GameFileSelector", QStringLiteral("Select a Gameboy Cartridge Image..."),
+                    QStringLiteral("*.gb"), QStringLiteral("Select a .GB Rom here !"),
+                    QStringLiteral("Select"), QStringLiteral("File selected")},
+                   mainWindow, romPath, kExtraWidth) {
+    const QRect area = extraArea();
+    auto* info = named(new QGroupBox(QStringLiteral("Cartridge Informations"), this), "Frame1",
+                       QRect(area.x(), area.y(), area.width(), 108));
+    const int boxWidth = area.width() - 12;
+    Text2 = named(new QLineEdit(info), "Text2", QRect(6, 18, boxWidth, 20));
+    Text3 = named(new QLineEdit(info), "Text3", QRect(6, 44, boxWidth, 20));
+    Text4 = named(new QLineEdit(info), "Text4", QRect(6, 70, boxWidth, 20));
+    for (QLineEdit* box : {Text2, Text3, Text4})
+        box->setReadOnly(true);
+
+    Line1 = line(this, "Line1", QRect(area.x(), area.y() + 118, area.width(), 2));
+    Combo1 = named(new QComboBox(this), "Combo1", QRect(area.x(), area.y() + 130, area.width(), 22));
+    Combo1->setEditable(true);
+    Combo1->addItems({QStringLiteral("As Text"), QStringLiteral("As HTML")});
+    Combo1->setCurrentIndex(0);
+    Check1 = named(new QCheckBox(this), "Check1", QRect(area.x(), area.y() + 160, 18, 18));
+    Label1 = named(new QLabel(QStringLiteral("Rename filenames as .zip on the HTML List"), this),
+                   "Label1", QRect(area.x() + 20, area.y() + 156, area.width() - 20, 30));
+    Label1->setWordWrap(true);
+    Command3 = named(new QPushButton(QStringLiteral("Make List..."), this), "Command3",
+                     QRect(area.x(), area.y() + 192, area.width(), 26));
+    Line2 = line(this, "Line2", QRect(area.x(), area.y() + 228, area.width(), 2));
+
+    connect(text1, &QLineEdit::textChanged, this, &GameFileSelector::Text1_Change);
+}
+
+void GameFileSelector::Text1_Change() {
+    // A path being typed or naming no ROM gives empty boxes, never the last ROM's header.
+    const CartridgeRead read = readCartridgeInfo(text1->text());
+    Text2->setText(read.info ? read.info->title : QString());
+    Text3->setText(read.info ? read.info->typeText : QString());
+    Text4->setText(read.info ? read.info->sizeText : QString());
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "fileselector.h"
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+
+// The ROM selection window: browsing plus the cartridge header of the path in text1, and the
+// controls of the ROM list export.
+class GameFileSelector : public FileSelector {
+    Q_OBJECT
+public:
+    GameFileSelector(QWidget* mainWindow, QLineEdit* romPath);
+
+    // Runs at every change of text1, however it was made.
+    void Text1_Change();
+
+    QLineEdit* Text2 = nullptr; // title
+    QLineEdit* Text3 = nullptr; // cartridge type
+    QLineEdit* Text4 = nullptr; // ROM size
+    QComboBox* Combo1 = nullptr;  // list kind
+    QCheckBox* Check1 = nullptr;  // zip names in the HTML list
+    QLabel* Label1 = nullptr;
+    QPushButton* Command3 = nullptr; // "Make List..."
+    QFrame* Line1 = nullptr;
+    QFrame* Line2 = nullptr;
+};

@@ -1,0 +1,35 @@
+#include "gifselector.h"
+
+#include <QGroupBox>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+
+GifSelector::GifSelector(QWidget* mainWindow, QLineEdit* background)
+    : FileSelector({"GIF_FileSelector", QStringLiteral("Select a VGB GIF Background..."),
+                    QStringLiteral("*.gif"), QStringLiteral("Choose your .GIF File here !"),
+                    QStringLiteral("Select"), QStringLiteral("File selected")},
+                   mainWindow, background, 230) {
+    const QRect area = extraArea();
+    auto* frame = new QGroupBox(QStringLiteral("GIF Preview"), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setGeometry(area.x(), area.y(), area.width(), 196);
+    gif1 = new QLabel(frame);
+    gif1->setObjectName(QStringLiteral("gif1"));
+    gif1->setGeometry(6, 16, area.width() - 12, 174);
+    gif1->setAlignment(Qt::AlignCenter);
+    gif1->setToolTip(QStringLiteral("GIF preview"));
+}
+
+void GifSelector::fileClicked() {
+    // A file that is no readable picture leaves the preview empty.
+    QImageReader reader(text1->text());
+    reader.setAutoTransform(true);
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        gif1->clear();
+        return;
+    }
+    gif1->setPixmap(QPixmap::fromImage(
+        image.scaled(gif1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+}

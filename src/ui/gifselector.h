@@ -1,0 +1,17 @@
+#pragma once
+
+#include "fileselector.h"
+
+class QLabel;
+
+// The GIF background window: browsing plus a preview of the clicked picture.
+class GifSelector : public FileSelector {
+    Q_OBJECT
+public:
+    GifSelector(QWidget* mainWindow, QLineEdit* background);
+
+    QLabel* gif1 = nullptr; // the preview
+
+protected:
+    void fileClicked() override;
+};

@@ -1,0 +1,100 @@
+#include "launcherwindows.h"
+
+#include "aboutwindow.h"
+#include "gamefileselector.h"
+#include "gifselector.h"
+#include "pad.h"
+
+#include <QLineEdit>
+
+namespace {
+
+void present(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+// Creates the window on first use, placed by its own rule.
+template <typename W, typename Make> W& created(std::unique_ptr<W>& window, Make make) {
+    if (!window)
+        window = make();
+    return *window;
+}
+
+} // namespace
+
+LauncherWindows::LauncherWindows(Pad& pad, UrlOpener& opener) : m_pad(pad), m_opener(opener) {}
+
+LauncherWindows::~LauncherWindows() = default;
+
+GameFileSelector& LauncherWindows::romSelector() {
+    return created(m_rom, [this] {
+        auto w = std::make_unique<GameFileSelector>(&m_pad, m_pad.Text1);
+        w->placeOnMainWindow();
+        return w;
+    });
+}
+
+FileSelector& LauncherWindows::emulatorSelector() {
+    return created(m_emulator, [this] {
+        auto w = std::make_unique<FileSelector>(
+            SelectorSpec{"EXE_FileSelector", QStringLiteral("Find out the Emulator..."),
+                         QStringLiteral("*.exe"), QStringLiteral("Select VGB-DOS.EXE here !"),
+                         QStringLiteral("Select"), QStringLiteral("File selected")},
+            &m_pad, m_pad.Text4);
+        w->placeOnMainWindow();
+        return w;
+    });
+}
+
+GifSelector& LauncherWindows::gifSelector() {
+    return created(m_gif, [this] {
+        auto w = std::make_unique<GifSelector>(&m_pad, m_pad.text10);
+        w->placeOnMainWindow();
+        return w;
+    });
+}
+
+FileSelector& LauncherWindows::configSaver() {
+    return created(m_saver, [this] {
+        auto w = std::make_unique<FileSelector>(
+            SelectorSpec{"ParamFileSaver", QStringLiteral("Save a Zemplo Game Configuration..."),
+                         QStringLiteral("*.zemplo"), QString(), QStringLiteral("Save"),
+                         QStringLiteral("Parameter File name"), false, true},
+            &m_pad, nullptr);
+        w->placeOnMainWindow();
+        // A new configuration is proposed under the game's own name.
+        w->text1->setText(m_pad.Text2->text());
+        return w;
+    });
+}
+
+FileSelector& LauncherWindows::configLoader() {
+    return created(m_loader, [this] {
+        return std::make_unique<FileSelector>(
+            SelectorSpec{"ParamFileLoader", QStringLiteral("Load a Zemplo Game Configuration..."),
+                         QStringLiteral("*.zemplo"), QString(), QStringLiteral("Load"),
+                         QStringLiteral("Parameter File name"), false, false},
+            &m_pad, nullptr);
+    });
+}
+
+AboutWindow& LauncherWindows::about() {
+    return created(m_about, [this] {
+        auto w = std::make_unique<AboutWindow>(m_opener, &m_pad);
+        w->placeOnMainWindow();
+        return w;
+    });
+}
+
+PadWindows LauncherWindows::padWindows() {
+    PadWindows windows;
+    windows.showRomSelector = [this] { present(romSelector()); };
+    windows.showEmulatorSelector = [this] { present(emulatorSelector()); };
+    windows.showGifSelector = [this] { present(gifSelector()); };
+    windows.showAbout = [this] { present(about()); };
+    windows.showConfigSaver = [this] { present(configSaver()); };
+    windows.showConfigLoader = [this] { present(configLoader()); };
+    return windows;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "padwindows.h"
+
+#include <memory>
+
+class AboutWindow;
+class FileSelector;
+class GameFileSelector;
+class GifSelector;
+class Pad;
+class UrlOpener;
+
+// The secondary windows of the launcher. Each is created the first time it is shown and then
+// only hidden and shown again, so it reopens as the user left it.
+class LauncherWindows {
+public:
+    LauncherWindows(Pad& pad, UrlOpener& opener);
+    ~LauncherWindows();
+
+    // The hooks the main window calls to open these windows.
+    PadWindows padWindows();
+
+    GameFileSelector& romSelector();
+    FileSelector& emulatorSelector();
+    GifSelector& gifSelector();
+    FileSelector& configSaver();
+    FileSelector& configLoader();
+    AboutWindow& about();
+
+private:
+    Pad& m_pad;
+    UrlOpener& m_opener;
+    std::unique_ptr<GameFileSelector> m_rom;
+    std::unique_ptr<FileSelector> m_emulator;
+    std::unique_ptr<GifSelector> m_gif;
+    std::unique_ptr<FileSelector> m_saver;
+    std::unique_ptr<FileSelector> m_loader;
+    std::unique_ptr<AboutWindow> m_about;
+};

@@ -1,0 +1,296 @@
+#include "aboutwindow.h"
+#include "directorylistmodel.h"
+#include "filelistmodel.h"
+#include "gamefileselector.h"
+#include "gifselector.h"
+#include "launcherwindows.h"
+#include "padfixture.h"
+#include "romimage.h"
+#include "urlopener.h"
+
+#include <QAbstractItemModelTester>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+class RecordingOpener : public UrlOpener {
+public:
+    bool open(const QUrl& url) override {
+        m_urls << url;
+        return true;
+    }
+    QList<QUrl> m_urls;
+};
+
+QModelIndex fileIndex(FileSelector& w, const QString& name) {
+    return w.fileModel()->index(w.fileModel()->indexOf(name));
+}
+
+// As the window system delivers a double click: a click first, then the double click.
+void doubleClick(QAbstractItemView* view, const QModelIndex& index) {
+    const QPoint at = view->visualRect(index).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+}
+
+void clickFile(FileSelector& w, const QString& name) {
+    const QModelIndex index = fileIndex(w, name);
+    QVERIFY2(index.isValid(), qPrintable(name));
+    QTest::mouseClick(w.File1->viewport(), Qt::LeftButton, {}, w.File1->visualRect(index).center());
+}
+
+} // namespace
+
+class WindowsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void modelsPassTheModelTester();
+    void pathJoin_data();
+    void pathJoin();
+    void fileListFollowsTheFolderWithItsPattern();
+    void romWindowShowsTheHeaderAtEachClick();
+    void doubleClickSelects();
+    void cancelKeepsTheTargetAndTheWindowItsPath();
+    void reopensWhereItWasLeft();
+    void unreadableDriveGoesBackToTheRoot();
+    void gifPreview();
+    void saveAndLoadWindowsLeaveTheMainWindowEnabled();
+    void aboutWindow();
+    void launchWithoutEmulatorOpensTheSelectorEnabled();
+
+private:
+    std::unique_ptr<PadFixture> f;
+    RecordingOpener m_opener;
+    std::unique_ptr<LauncherWindows> m_windows;
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void WindowsTest::init() {
+    m_dir = std::make_unique<QTemporaryDir>();
+    QDir(m_dir->path()).mkpath("sub/deeper");
+    QVERIFY(writeFile(m_dir->filePath("Tetris.GB"), romImage("TETRIS", 0x00, 0x00)));
+    QVERIFY(writeFile(m_dir->filePath("zelda.gb"), romImage("ZELDA0", 0x13, 0x05)));
+    QVERIFY(writeFile(m_dir->filePath("short.gb"), QByteArray(100, 'x')));
+    QVERIFY(writeFile(m_dir->filePath("notes.txt"), "x"));
+    QVERIFY(writeFile(m_dir->filePath(".hidden.gb"), romImage("H", 0, 0)));
+    f = std::make_unique<PadFixture>();
+    m_opener.m_urls.clear();
+    m_windows = std::make_unique<LauncherWindows>(*f->pad, m_opener);
+    f->pad->setWindows(m_windows->padWindows());
+    f->pad->move(200, 150);
+    f->pad->show();
+}
+
+void WindowsTest::cleanup() {
+    m_windows.reset();
+    f.reset();
+}
+
+void WindowsTest::modelsPassTheModelTester() {
+    DirectoryListModel dirs;
+    QAbstractItemModelTester dirTester(&dirs, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    FileListModel files("*.gb");
+    QAbstractItemModelTester fileTester(&files, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    for (const QString& path : {m_dir->path(), m_dir->filePath("sub"), QString("/"), m_dir->path()}) {
+        dirs.setPath(path);
+        files.setPath(path);
+    }
+    QCOMPARE(dirs.pathAt(dirs.currentRow()), m_dir->path());
+    QCOMPARE(dirs.pathAt(dirs.currentRow() + 1), m_dir->filePath("sub"));
+    QCOMPARE(dirs.pathAt(0), QString("/"));
+}
+
+void WindowsTest::pathJoin_data() {
+    QTest::addColumn<QString>("directory");
+    QTest::addColumn<QString>("joined");
+    QTest::newRow("root") << "/" << "/GAME.GB";
+    QTest::newRow("below the root") << "/roms" << "/roms/GAME.GB";
+    QTest::newRow("deeper") << "/home/me/roms" << "/home/me/roms/GAME.GB";
+}
+
+void WindowsTest::pathJoin() {
+    QFETCH(QString, directory);
+    QFETCH(QString, joined);
+    QCOMPARE(joinPath(directory, "GAME.GB"), joined);
+}
+
+void WindowsTest::fileListFollowsTheFolderWithItsPattern() {
+    f->pad->Picture3_Click();
+    GameFileSelector& w = m_windows->romSelector();
+    QVERIFY(w.isVisible());
+    QVERIFY(!f->pad->isEnabled());
+    QCOMPARE(w.windowTitle(), QString("Select a Gameboy Cartridge Image..."));
+    w.setDirectoryPath(m_dir->path());
+    QCOMPARE(w.File1->model()->rowCount(), 3);
+    QCOMPARE(w.fileModel()->fileName(0), QString("short.gb"));
+    QCOMPARE(w.fileModel()->fileName(1), QString("Tetris.GB"));
+    QCOMPARE(w.fileModel()->fileName(2), QString("zelda.gb"));
+    clickFile(w, "zelda.gb");
+    // A new folder refreshes the files; text1 keeps the last click.
+    w.setDirectoryPath(m_dir->filePath("sub"));
+    QCOMPARE(w.File1->model()->rowCount(), 0);
+    QCOMPARE(w.text1->text(), m_dir->filePath("zelda.gb"));
+    // Double-clicking a folder in the folder list enters it.
+    const int row = w.directoryModel()->currentRow() + 1;
+    doubleClick(w.Dir1, w.directoryModel()->index(row));
+    QCOMPARE(w.directoryPath(), m_dir->filePath("sub/deeper"));
+}
+
+void WindowsTest::romWindowShowsTheHeaderAtEachClick() {
+    f->pad->Picture3_Click();
+    GameFileSelector& w = m_windows->romSelector();
+    w.setDirectoryPath(m_dir->path());
+    clickFile(w, "Tetris.GB");
+    QCOMPARE(w.text1->text(), m_dir->filePath("Tetris.GB"));
+    QCOMPARE(w.Text2->text(), QString("TETRIS"));
+    QCOMPARE(w.Text3->text(), QString("ROM ONLY"));
+    QCOMPARE(w.Text4->text(), QString("256KBit"));
+    clickFile(w, "zelda.gb");
+    QCOMPARE(w.Text2->text(), QString("ZELDA"));
+    QCOMPARE(w.Text3->text(), QString("?"));
+    QCOMPARE(w.Text4->text(), QString("..."));
+    clickFile(w, "short.gb");
+    QCOMPARE(w.Text2->text(), QString());
+    QCOMPARE(w.Text3->text(), QString());
+    QCOMPARE(w.Text4->text(), QString());
+    w.text1->setText(m_dir->filePath("Tetris.G")); // typing
+    QCOMPARE(w.Text2->text(), QString());
+    QCOMPARE(w.Combo1->currentText(), QString("As Text"));
+    QVERIFY(!w.Check1->isChecked());
+    QCOMPARE(w.Command3->text(), QString("Make List..."));
+}
+
+void WindowsTest::doubleClickSelects() {
+    f->pad->Picture3_Click();
+    GameFileSelector& w = m_windows->romSelector();
+    w.setDirectoryPath(m_dir->path());
+    const QModelIndex index = fileIndex(w, "Tetris.GB");
+    doubleClick(w.File1, index);
+    QCOMPARE(f->pad->Text1->text(), m_dir->filePath("Tetris.GB"));
+    QVERIFY(!w.isVisible());
+    QVERIFY(f->pad->isEnabled());
+}
+
+void WindowsTest::cancelKeepsTheTargetAndTheWindowItsPath() {
+    f->pad->Text4->setText("/old/VGB.EXE");
+    f->pad->Picture4_Click();
+    FileSelector& w = m_windows->emulatorSelector();
+    QCOMPARE(w.windowTitle(), QString("Find out the Emulator..."));
+    QVERIFY(writeFile(m_dir->filePath("VGB.EXE"), "x"));
+    w.setDirectoryPath(m_dir->path());
+    clickFile(w, "VGB.EXE");
+    QTest::mouseClick(w.Command2, Qt::LeftButton);
+    QVERIFY(!w.isVisible());
+    QVERIFY(f->pad->isEnabled());
+    QCOMPARE(f->pad->Text4->text(), QString("/old/VGB.EXE"));
+    f->pad->Picture4_Click();
+    QCOMPARE(w.text1->text(), m_dir->filePath("VGB.EXE"));
+    QTest::mouseClick(w.COmmand1, Qt::LeftButton);
+    QCOMPARE(f->pad->Text4->text(), m_dir->filePath("VGB.EXE"));
+    QVERIFY(f->pad->isEnabled());
+}
+
+void WindowsTest::reopensWhereItWasLeft() {
+    f->pad->Picture3_Click();
+    GameFileSelector& w = m_windows->romSelector();
+    QCOMPARE(w.pos(), f->pad->pos() + QPoint(1, 1)); // 10 twips inside the main window's corner
+    w.setDirectoryPath(m_dir->filePath("sub"));
+    QTest::mouseClick(w.Command2, Qt::LeftButton);
+    w.move(w.pos() + QPoint(50, 20));
+    const QPoint left = w.pos();
+    f->pad->Picture3_Click();
+    QCOMPARE(&m_windows->romSelector(), &w);
+    QCOMPARE(w.pos(), left);
+    QCOMPARE(w.directoryPath(), m_dir->filePath("sub"));
+}
+
+void WindowsTest::unreadableDriveGoesBackToTheRoot() {
+    f->pad->Picture3_Click();
+    GameFileSelector& w = m_windows->romSelector();
+    w.setDirectoryPath(m_dir->path());
+    w.selectDrive("/no-such-drive");
+    QCOMPARE(w.drive1->currentText(), QString("/"));
+    QCOMPARE(w.directoryPath(), QString("/"));
+}
+
+void WindowsTest::gifPreview() {
+    QImage image(40, 20, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QVERIFY(image.save(m_dir->filePath("sky.gif"), "PNG")); // told by content, not by name
+    QVERIFY(writeFile(m_dir->filePath("broken.gif"), "not a picture"));
+    QTest::mouseClick(f->pad->findChild<QWidget*>("Picture22"), Qt::LeftButton);
+    QVERIFY(!f->pad->isEnabled());
+    GifSelector& w = m_windows->gifSelector();
+    QCOMPARE(w.gif1->toolTip(), QString("GIF preview"));
+    w.setDirectoryPath(m_dir->path());
+    clickFile(w, "sky.gif");
+    QVERIFY(!w.gif1->pixmap().isNull());
+    QCOMPARE(w.gif1->pixmap().width(), w.gif1->width()); // scaled to fit
+    clickFile(w, "broken.gif");
+    QVERIFY(w.gif1->pixmap().isNull());
+}
+
+void WindowsTest::saveAndLoadWindowsLeaveTheMainWindowEnabled() {
+    f->pad->Text2->setText("TETRIS");
+    f->pad->Picture8_Click();
+    FileSelector& saver = m_windows->configSaver();
+    QVERIFY(saver.isVisible());
+    QVERIFY(f->pad->isEnabled());
+    QCOMPARE(saver.text1->text(), QString("TETRIS"));
+    QVERIFY(writeFile(m_dir->filePath("Tetris.Zemplo"), "x"));
+    saver.setDirectoryPath(m_dir->path());
+    clickFile(saver, "Tetris.Zemplo");
+    QCOMPARE(saver.text1->text(), QString("Tetris.Zemplo")); // the name alone
+    QTest::mouseClick(saver.Command2, Qt::LeftButton);
+    QVERIFY(!saver.isVisible());
+    f->pad->Picture9_Click();
+    FileSelector& loader = m_windows->configLoader();
+    QVERIFY(loader.isVisible());
+    QVERIFY(f->pad->isEnabled());
+    QCOMPARE(loader.COmmand1->text(), QString("Load"));
+}
+
+void WindowsTest::aboutWindow() {
+    f->pad->Picture7_Click();
+    AboutWindow& about = m_windows->about();
+    QVERIFY(about.isVisible());
+    QVERIFY(!f->pad->isEnabled());
+    QCOMPARE(about.pos(), f->pad->pos());
+    QCOMPARE(about.Command2->text(), QString("Go to the Rorizor site !"));
+    QTest::mouseClick(about.Command2, Qt::LeftButton);
+    QTest::mouseClick(about.Command2, Qt::LeftButton);
+    QTest::mouseClick(about.Label5, Qt::LeftButton);
+    QCOMPARE(m_opener.m_urls.size(), 3);
+    QCOMPARE(m_opener.m_urls.at(0), AuthorAddresses().homePage);
+    QCOMPARE(m_opener.m_urls.at(1), AuthorAddresses().homePage);
+    QCOMPARE(m_opener.m_urls.at(2), QUrl("mailto:" + AuthorAddresses().email));
+    QVERIFY(about.Label5->text().startsWith("E-Mail: "));
+    QVERIFY(about.isVisible());
+    QTest::mouseClick(about.Command1, Qt::LeftButton);
+    QVERIFY(!about.isVisible());
+    QVERIFY(f->pad->isEnabled());
+    about.move(about.pos() + QPoint(40, 30));
+    const QPoint moved = about.pos();
+    f->pad->Picture7_Click();
+    QCOMPARE(about.pos(), moved);
+}
+
+void WindowsTest::launchWithoutEmulatorOpensTheSelectorEnabled() {
+    f->pad->Text4->clear();
+    f->pad->Picture5_Click();
+    QVERIFY(m_windows->emulatorSelector().isVisible());
+    QVERIFY(f->pad->isEnabled());
+}
+
+QTEST_MAIN(WindowsTest)
+#include "tst_windows.moc"
