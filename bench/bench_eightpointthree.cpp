@@ -2,6 +2,8 @@
 // same folder. Both run alternately in one process so that caches treat them alike.
 #include "dosname.h"
 
+#include "bareread.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,20 +11,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <dirent.h>
 #include <vector>
 
 namespace {
-
-// The baseline: every entry's name looked at once, as any directory listing must.
-int bareDirectoryRead(const QByteArray& path) {
-    DIR* dir = opendir(path.constData());
-    int count = 0;
-    while (const dirent* entry = readdir(dir))
-        count += entry->d_name[0] != '.';
-    closedir(dir);
-    return count;
-}
 
 // The last entry in raw order: EightPointThree has to pass every other entry first.
 QString lastEntry(const QByteArray& path) {

@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include "bareread.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
@@ -12,19 +14,9 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <dirent.h>
 #include <vector>
 
 namespace {
-
-int bareDirectoryRead(const QByteArray& path) {
-    DIR* dir = opendir(path.constData());
-    int count = 0;
-    while (const dirent* entry = readdir(dir))
-        count += entry->d_name[0] != '.';
-    closedir(dir);
-    return count;
-}
 
 double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());

@@ -32,11 +32,6 @@ Run runLauncher(const QStringList& arguments, const QString& configHome,
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-void touch(const QString& path) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("x");
-}
 
 } // namespace
 

@@ -6,13 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
-void touch(const QString& path, const QByteArray& content = "x") {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-} // namespace
+#include "romimage.h"
 
 class FilesTest : public QObject {
     Q_OBJECT

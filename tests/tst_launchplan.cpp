@@ -6,15 +6,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <memory>
+#include "romimage.h"
 
-namespace {
-void touch(const QString& path) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("x");
-}
-} // namespace
+#include <memory>
 
 class LaunchPlanTest : public QObject {
     Q_OBJECT

@@ -15,13 +15,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "romimage.h"
+
 namespace {
 
-void touch(const QString& path) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("x");
-}
 
 void storeFirstUseWith(MemorySettingsStore& store, const QString& emulator) {
     LauncherSettings s = firstUseSettings();

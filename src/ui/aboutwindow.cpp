@@ -2,19 +2,13 @@
 
 #include "urlopener.h"
 
+#include "named.h"
+
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-
-namespace {
-template <typename W> W* named(W* widget, const char* name, const QRect& geometry) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
-} // namespace
 
 AboutWindow::AboutWindow(UrlOpener& opener, QWidget* mainWindow, AuthorAddresses addresses)
     : QWidget(nullptr), m_opener(opener), m_mainWindow(mainWindow),

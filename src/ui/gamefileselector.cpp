@@ -1,6 +1,7 @@
 #include "gamefileselector.h"
 
 #include "cartridgeinfo.h"
+#include "named.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,11 +13,6 @@
 namespace {
 constexpr int kExtraWidth = 210;
 
-template <typename W> W* named(W* widget, const char* name, const QRect& geometry) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
 
 QFrame* line(QWidget* parent, const char* name, const QRect& geometry) {
     auto* l = named(new QFrame(parent), name, geometry);

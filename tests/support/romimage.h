@@ -20,3 +20,6 @@ inline bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
+
+// A small file whose content does not matter.
+inline void touch(const QString& path) { writeFile(path, "x"); }
