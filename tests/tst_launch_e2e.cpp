@@ -1,11 +1,13 @@
 // Clicks play on the real main window and lets real DOSBox run the stand-in emulator.
 #include "dosboxrun.h"
 #include "dosenvironment.h"
+#include "dosname.h"
 #include "memorysettingsstore.h"
 #include "pad.h"
 #include "previewwindow.h"
 #include "processstarter.h"
 #include "recordingprompter.h"
+#include "romconfig.h"
 #include "settingsio.h"
 
 #include <QCheckBox>
@@ -23,6 +25,8 @@ private slots:
     void init();
     void playStartsTheEmulatorInDosBox();
     void previewUseItStartsTheEditedLine();
+    void emulatorFindsThePaletteOfAn83Rom();
+    void paletteOfALongNamedRom();
 
 private:
     QTemporaryDir m_home;
@@ -88,6 +92,51 @@ void LaunchEndToEndTest::previewUseItStartsTheEditedLine() {
     QCOMPARE(record.value("TAIL"),
              QString(" D:\\SUPERM~1.GB -video 1 -volume  10 -vperiod 100 -uperiod 2 -nocrc"));
     QCOMPARE(record.value("ROMOPEN"), QString("YES"));
+}
+
+namespace {
+RomConfigContent redColourZero() {
+    RomConfigContent content;
+    content.slotLines[0] = "-color0 #FF0000";
+    content.slotTags[0] = "CC0255000000";
+    return content;
+}
+} // namespace
+
+void LaunchEndToEndTest::emulatorFindsThePaletteOfAn83Rom() {
+    const QString rom = m_dir->filePath("my roms/PUZZLE.GB");
+    QFile file(rom);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("PUZZLE-ROM-DATA.");
+    file.close();
+    QCOMPARE(writeRomConfig(m_dir->filePath("my roms/PUZZLE.cfg"), redColourZero()), QString());
+    m_pad->Text1->setText(rom);
+    QTest::mouseClick(m_pad->findChild<QWidget*>("Picture5"), Qt::LeftButton);
+    const StandinRecord record = waitForRecord(m_dir->filePath("emu"), 60000);
+    QCOMPARE(record.value("ROM"), QString("D:\\PUZZLE.GB"));
+    QCOMPARE(record.value("ROMDATA"), QString("PUZZLE-ROM-DATA."));
+    QCOMPARE(record.value("CFG"), QString("D:\\PUZZLE.CFG"));
+    QCOMPARE(record.value("CFGOPEN"), QString("YES"));
+    QCOMPARE(record.value("CFGDATA"), QString("-color0 #FF0000\r"));
+}
+
+void LaunchEndToEndTest::paletteOfALongNamedRom() {
+    // The emulator derives SUPERM~n.CFG from the ROM's alias; the .cfg file gets an alias of its
+    // own, numbered among the names that share its prefix. It is found only when both aliases
+    // carry the same number.
+    const QString config = m_dir->filePath("my roms/Super Mario Land.cfg");
+    QCOMPARE(writeRomConfig(config, redColourZero()), QString());
+    QTest::mouseClick(m_pad->findChild<QWidget*>("Picture5"), Qt::LeftButton);
+    const StandinRecord record = waitForRecord(m_dir->filePath("emu"), 60000);
+    const QString romAlias = locateForDos(m_pad->Text1->text(), 'D').dosPath;
+    const QString configAlias = locateForDos(config, 'D').dosPath;
+    QCOMPARE(record.value("ROM"), romAlias);
+    QCOMPARE(record.value("ROMOPEN"), QString("YES"));
+    QCOMPARE(record.value("CFG"), romAlias.chopped(2) + "CFG");
+    const bool sameNumber = record.value("CFG") == configAlias;
+    QCOMPARE(record.value("CFGOPEN"), sameNumber ? QString("YES") : QString("NO"));
+    qInfo("ROM %s, its .cfg %s: the emulator %s it", qPrintable(romAlias), qPrintable(configAlias),
+          sameNumber ? "finds" : "does not find");
 }
 
 QTEST_MAIN(LaunchEndToEndTest)

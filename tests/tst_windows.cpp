@@ -85,7 +85,7 @@ void WindowsTest::init() {
     QVERIFY(writeFile(m_dir->filePath(".hidden.gb"), romImage("H", 0, 0)));
     f = std::make_unique<PadFixture>();
     m_opener.m_urls.clear();
-    m_windows = std::make_unique<LauncherWindows>(*f->pad, m_opener);
+    m_windows = std::make_unique<LauncherWindows>(*f->pad, m_opener, f->prompter);
     f->pad->setWindows(m_windows->padWindows());
     f->pad->move(200, 150);
     f->pad->show();

@@ -54,7 +54,7 @@ int runLauncherWindow(int& argc, char** argv, const QStringList& words) {
     DosBoxEnvironment dos(starter);
     DesktopUrlOpener urlOpener;
     Pad pad({prompter, store, dos});
-    LauncherWindows windows(pad, urlOpener);
+    LauncherWindows windows(pad, urlOpener, prompter);
     pad.setWindows(windows.padWindows());
     QObject::connect(&pad, &Pad::quitRequested, &app, &QCoreApplication::quit);
     QObject::connect(&pad, &Pad::closedWithoutSaving, &app, &QCoreApplication::quit);

@@ -50,6 +50,16 @@ QString romSizeText(quint8 code) {
     }
 }
 
+std::optional<QString> readCartridgeTitle(const QString& path) {
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly) || !file.seek(kTitleOffset))
+        return std::nullopt;
+    const QByteArray bytes = file.read(16);
+    if (bytes.size() < 16)
+        return std::nullopt;
+    return cartridgeTitle(bytes);
+}
+
 CartridgeRead readCartridgeInfo(const QString& path) {
     const QFileInfo fileInfo(path);
     if (path.isEmpty() || !fileInfo.exists())

@@ -25,5 +25,8 @@ QString cartridgeTitle(const QByteArray& titleBytes);
 QString cartridgeTypeText(quint8 code);
 QString romSizeText(quint8 code);
 
+// Reads the 16 title bytes alone; nothing when the file holds no title.
+std::optional<QString> readCartridgeTitle(const QString& path);
+
 // Reads the 21 bytes from the title to the size code; nothing else of the file.
 CartridgeRead readCartridgeInfo(const QString& path);

@@ -4,6 +4,8 @@
 #include "gamefileselector.h"
 #include "gifselector.h"
 #include "pad.h"
+#include "paletwindow.h"
+#include "romconfigactions.h"
 
 #include <QLineEdit>
 
@@ -24,9 +26,22 @@ template <typename W, typename Make> W& created(std::unique_ptr<W>& window, Make
 
 } // namespace
 
-LauncherWindows::LauncherWindows(Pad& pad, UrlOpener& opener) : m_pad(pad), m_opener(opener) {}
+LauncherWindows::LauncherWindows(Pad& pad, UrlOpener& opener, Prompter& prompter)
+    : m_pad(pad), m_opener(opener), m_prompter(prompter),
+      m_romConfig(std::make_unique<RomConfigActions>(pad, prompter)) {}
 
-LauncherWindows::~LauncherWindows() = default;
+LauncherWindows::~LauncherWindows() { delete m_wizard; }
+
+void LauncherWindows::openWizard() {
+    m_pad.hide();
+    // Each opening starts afresh from the file; the window goes when it is done.
+    m_wizard = new PaletWindow(m_pad, m_prompter, [this] { present(about()); });
+    QObject::connect(m_wizard, &PaletWindow::finished, m_wizard, [this] {
+        m_wizard->deleteLater();
+        m_wizard = nullptr;
+    });
+    present(*m_wizard);
+}
 
 GameFileSelector& LauncherWindows::romSelector() {
     return created(m_rom, [this] {
@@ -96,5 +111,8 @@ PadWindows LauncherWindows::padWindows() {
     windows.showAbout = [this] { present(about()); };
     windows.showConfigSaver = [this] { present(configSaver()); };
     windows.showConfigLoader = [this] { present(configLoader()); };
+    windows.romPathChanged = [this] { m_romConfig->Text1_Change(); };
+    windows.callWizard = [this] { m_romConfig->Command2_Click([this] { openWizard(); }); };
+    windows.deleteRomConfig = [this] { m_romConfig->Command5_Click(); };
     return windows;
 }

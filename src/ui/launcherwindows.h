@@ -5,6 +5,9 @@
 #include <memory>
 
 class AboutWindow;
+class PaletWindow;
+class Prompter;
+class RomConfigActions;
 class FileSelector;
 class GameFileSelector;
 class GifSelector;
@@ -15,7 +18,7 @@ class UrlOpener;
 // only hidden and shown again, so it reopens as the user left it.
 class LauncherWindows {
 public:
-    LauncherWindows(Pad& pad, UrlOpener& opener);
+    LauncherWindows(Pad& pad, UrlOpener& opener, Prompter& prompter);
     ~LauncherWindows();
 
     // The hooks the main window calls to open these windows.
@@ -27,10 +30,18 @@ public:
     FileSelector& configSaver();
     FileSelector& configLoader();
     AboutWindow& about();
+    // The open colour wizard, or null.
+    PaletWindow* wizard() const { return m_wizard; }
+    RomConfigActions& romConfig() { return *m_romConfig; }
 
 private:
+    void openWizard();
+
     Pad& m_pad;
     UrlOpener& m_opener;
+    Prompter& m_prompter;
+    std::unique_ptr<RomConfigActions> m_romConfig;
+    PaletWindow* m_wizard = nullptr; // lives until it closes
     std::unique_ptr<GameFileSelector> m_rom;
     std::unique_ptr<FileSelector> m_emulator;
     std::unique_ptr<GifSelector> m_gif;

@@ -67,9 +67,17 @@ Pad::Pad(PadServices services, QWidget* parent) : QWidget(parent), m_services(se
     connect(Command5, &QPushButton::clicked, this, &Pad::Command5_Click);
     connect(ifreq, &QScrollBar::valueChanged, this, &Pad::ifreq_Change);
     connect(volume, &QScrollBar::valueChanged, this, &Pad::volume_Change);
+    // The program and the selection windows change the ROM path in one go and it is checked at
+    // once; typing is checked when the user has finished, not at every letter.
     connect(Text1, &QLineEdit::textChanged, this, [this] {
-        if (m_windows.romPathChanged)
-            m_windows.romPathChanged();
+        if (!Text1->isModified())
+            Text1_Change();
+    });
+    connect(Text1, &QLineEdit::editingFinished, this, [this] {
+        if (Text1->isModified()) {
+            Text1->setModified(false);
+            Text1_Change();
+        }
     });
 }
 
@@ -269,6 +277,11 @@ void Pad::Picture9_Click() {
 void Pad::Command2_Click() {
     if (m_windows.callWizard)
         m_windows.callWizard();
+}
+
+void Pad::Text1_Change() {
+    if (m_windows.romPathChanged)
+        m_windows.romPathChanged();
 }
 
 void Pad::Command5_Click() {

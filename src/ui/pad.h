@@ -61,6 +61,7 @@ public:
     void Picture9_Click();
     void Command2_Click();
     void Command5_Click();
+    void Text1_Change();
 
 signals:
     // Quit through the quit button: the settings are saved, the program ends now.

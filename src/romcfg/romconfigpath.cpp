@@ -1,0 +1,22 @@
+#include "romconfigpath.h"
+
+std::optional<QString> romConfigPath(const QString& romPath) {
+    if (romPath.size() < 2)
+        return std::nullopt;
+    return romPath.chopped(2) + QStringLiteral("cfg");
+}
+
+QString romBaseName(const QString& romPath) {
+    // Paths typed in the DOS way still name their file after the last backslash.
+    const qsizetype separator =
+        std::max(romPath.lastIndexOf(QLatin1Char('/')), romPath.lastIndexOf(QLatin1Char('\\')));
+    const QString fileName = romPath.mid(separator + 1);
+    return fileName.size() <= 3 ? QString() : fileName.chopped(3);
+}
+
+QString noConfigCaption() { return QStringLiteral("No .cfg file !"); }
+
+QString deleteButtonCaption(const QString& romPath, bool configExists) {
+    return configExists ? QStringLiteral("Kill ") + romBaseName(romPath) + QStringLiteral(".cfg !")
+                        : noConfigCaption();
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "palettewizardmodel.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class Pad;
+class Prompter;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+
+// The colour scheme wizard: mixes a colour, gives it to any of the ROM's sixteen palette slots,
+// sets a brightness and saves them into the ROM's configuration file. Made afresh at each
+// opening and discarded when it closes.
+class PaletWindow : public QWidget {
+    Q_OBJECT
+public:
+    PaletWindow(Pad& pad, Prompter& prompter, std::function<void()> showAbout);
+
+    void Form_Load();
+    void HScroll1_Change(); // the three colour sliders share one handler
+    void slotButton_Click(int slot); // Command1_Click ... Command16_Click
+    void Command20_Click(); // Clear
+    void Command21_Click(); // "Reset all colors !"
+    void HScroll4_Change(); // brightness, also while its thumb is dragged
+    void Command17_Click(); // "Save .cfg and close"
+    void Command18_Click(); // "Cancel"
+    void Command19_Click(); // "About..."
+
+    const PaletteWizardModel& model() const { return m_model; }
+    QLineEdit* swatch(int slot) const { return m_swatches[slot]; }
+    QPushButton* slotButton(int slot) const { return m_buttons[slot]; }
+
+    QGroupBox* Frame1 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    QGroupBox* Frame4 = nullptr;
+    QLineEdit* Text1 = nullptr;   // sample
+    QLineEdit* Text2 = nullptr;   // RGB code
+    QScrollBar* HScroll1 = nullptr; // red
+    QScrollBar* HScroll2 = nullptr; // green
+    QScrollBar* HScroll3 = nullptr; // blue
+    QScrollBar* HScroll4 = nullptr; // brightness
+    QPushButton* Command17 = nullptr;
+    QPushButton* Command18 = nullptr;
+    QPushButton* Command19 = nullptr;
+    QPushButton* Command20 = nullptr;
+    QPushButton* Command21 = nullptr;
+
+signals:
+    // Saved or cancelled: the main window is back and this window can go.
+    void finished();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMixer();
+    void buildSlots();
+    void buildBottom();
+    void paintSwatch(int slot, const QColor& color);
+    void returnToMainWindow();
+
+    Pad& m_pad;
+    Prompter& m_prompter;
+    std::function<void()> m_showAbout;
+    PaletteWizardModel m_model;
+    QString m_configPath;
+    std::array<QPushButton*, kSlotCount> m_buttons{};
+    std::array<QLineEdit*, kSlotCount> m_swatches{};
+    bool m_done = false;
+};

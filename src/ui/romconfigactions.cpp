@@ -1,0 +1,56 @@
+#include "romconfigactions.h"
+
+#include "cartridgeinfo.h"
+#include "fileexist.h"
+#include "pad.h"
+#include "prompter.h"
+#include "romconfigpath.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+
+RomConfigActions::RomConfigActions(Pad& pad, Prompter& prompter) : m_pad(pad), m_prompter(prompter) {}
+
+void RomConfigActions::refreshDeleteCaption() {
+    const QString rom = m_pad.Text1->text();
+    const std::optional<QString> config = romConfigPath(rom);
+    m_pad.Command5->setText(deleteButtonCaption(rom, config && FileExist(*config)));
+}
+
+void RomConfigActions::Text1_Change() {
+    const QString rom = m_pad.Text1->text();
+    if (rom.isEmpty() || rom == QLatin1String(" ") || !FileExist(rom)) {
+        m_prompter.critical(&m_pad, QStringLiteral("Ouch!..."), QStringLiteral("File does not exist !"));
+        return;
+    }
+    // A file too short to hold a title shows none rather than the last ROM's.
+    m_pad.Text2->setText(readCartridgeTitle(rom).value_or(QString()));
+    refreshDeleteCaption();
+}
+
+void RomConfigActions::Command2_Click(const std::function<void()>& openWizard) {
+    // A path of one character (a lone blank) names no configuration file either.
+    if (!romConfigPath(m_pad.Text1->text())) {
+        m_prompter.critical(&m_pad, QStringLiteral("Oups !"),
+                            QStringLiteral("You must select a game first !"));
+        return;
+    }
+    openWizard();
+}
+
+void RomConfigActions::Command5_Click() {
+    const QString rom = m_pad.Text1->text();
+    if (rom.isEmpty())
+        return;
+    const std::optional<QString> config = romConfigPath(rom);
+    if (config && FileExist(*config)) {
+        QFile file(*config);
+        if (!file.remove())
+            m_prompter.critical(&m_pad, QStringLiteral("Ouch!..."),
+                                QStringLiteral("The configuration file could not be deleted:\n%1\n%2")
+                                    .arg(*config, file.errorString()));
+    }
+    // The caption tells what is on disk now, also after a delete that failed.
+    refreshDeleteCaption();
+}
