@@ -3,9 +3,9 @@
 #include "filelistmodel.h"
 #include "gamefileselector.h"
 
+#include "bareread.h"
 #include <QApplication>
 #include <QDir>
-#include "bareread.h"
 
 #include <QElapsedTimer>
 #include <QFile>

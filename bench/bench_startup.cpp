@@ -90,8 +90,10 @@ int main(int argc, char* argv[]) {
     const auto ms = [](const Sample& s) { return s.ms; };
     const auto kb = [](const Sample& s) { return double(s.peakKb); };
     std::printf("median of %d runs, process start to first paint (offscreen):\n", rounds);
-    std::printf("  minimal window %.1f ms, %0.f KiB peak\n", median(baseline, ms), median(baseline, kb));
-    std::printf("  one label      %.1f ms, %0.f KiB peak\n", median(withText, ms), median(withText, kb));
+    std::printf("  minimal window %.1f ms, %0.f KiB peak\n", median(baseline, ms),
+                median(baseline, kb));
+    std::printf("  one label      %.1f ms, %0.f KiB peak\n", median(withText, ms),
+                median(withText, kb));
     std::printf("  launcher       %.1f ms, %0.f KiB peak\n", median(ours, ms), median(ours, kb));
     std::printf("  launcher / empty window: time %.2f, memory %.2f\n",
                 median(ours, ms) / median(baseline, ms), median(ours, kb) / median(baseline, kb));

@@ -27,8 +27,13 @@ void CatalogueTest::titleRule_data() {
     QTest::newRow("zero digit dropped") << QByteArray("ROM0") << "ROM";
     QTest::newRow("other digits kept") << QByteArray("TETRIS 2") << "TETRIS 2";
     QTest::newRow("blanks kept at the end") << QByteArray("ZELDA   ") << "ZELDA   ";
-    QTest::newRow("high bytes dropped") << QByteArray("A\x7F" "B\x80" "C\xFF") << "ABC";
-    QTest::newRow("control bytes dropped") << QByteArray("A\x01\x1F" "B") << "AB";
+    QTest::newRow("high bytes dropped") << QByteArray("A\x7F"
+                                                      "B\x80"
+                                                      "C\xFF")
+                                        << "ABC";
+    QTest::newRow("control bytes dropped") << QByteArray("A\x01\x1F"
+                                                         "B")
+                                           << "AB";
     QTest::newRow("tilde kept") << QByteArray("A~") << "A~";
     QTest::newRow("sixteen characters") << QByteArray("ABCDEFGHIJKLMNOP") << "ABCDEFGHIJKLMNOP";
 }

@@ -32,7 +32,6 @@ Run runLauncher(const QStringList& arguments, const QString& configHome,
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-
 } // namespace
 
 class CliTest : public QObject {
@@ -91,7 +90,8 @@ void CliTest::relativeRomTakenFromTheWorkingDirectory() {
         QVERIFY(saveSettings(store, s));
     }
     // Words after the program name are joined by blanks into one argument.
-    const Run run = runLauncher({"--print-command", "Super", "Mario", "Land.gb"}, config, dir.path());
+    const Run run =
+        runLauncher({"--print-command", "Super", "Mario", "Land.gb"}, config, dir.path());
     QCOMPARE(run.status, 0);
     QVERIFY2(run.out.startsWith("VGB.EXE D:\\SUPERM~1.GB -volume  10"), qPrintable(run.out));
 }
@@ -123,8 +123,8 @@ void CliTest::headerLines() {
     QVERIFY(writeFile(dir.filePath("b.gb"), romImage("ZELDA 0", 0x03, 0x04)));
     Run run = runLauncher({"--header", dir.filePath("a.gb"), dir.filePath("b.gb")}, dir.path());
     QCOMPARE(run.status, 0);
-    QCOMPARE(run.out, dir.filePath("a.gb") + "\tTETRIS\tROM ONLY\t256KBit\n" + dir.filePath("b.gb") +
-                          "\tZELDA \tROM+MBC1+RAM+BATTERY\t4M-Bit\n");
+    QCOMPARE(run.out, dir.filePath("a.gb") + "\tTETRIS\tROM ONLY\t256KBit\n" +
+                          dir.filePath("b.gb") + "\tZELDA \tROM+MBC1+RAM+BATTERY\t4M-Bit\n");
     run = runLauncher({"--header", dir.filePath("gone.gb"), dir.filePath("a.gb")}, dir.path());
     QCOMPARE(run.status, 1);
     QCOMPARE(run.out, dir.filePath("a.gb") + "\tTETRIS\tROM ONLY\t256KBit\n");

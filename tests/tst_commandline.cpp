@@ -64,45 +64,76 @@ void CommandLineTest::eachRowInItsPlace_data() {
     };
     const QString v = " -volume  10";
     const QString tail = " -vperiod 100 -uperiod 2";
-    row("nothing extra", [](auto&) {}, v + tail);
+    row(
+        "nothing extra", [](auto&) {}, v + tail);
     for (int d = 1; d <= 5; ++d)
         QTest::newRow(qPrintable(QString("video %1").arg(d)))
             << Change([d](LauncherSettings& s) { s.video = QString::number(d) + " - x"; })
             << QString(" -video %1").arg(d) + v + tail;
-    row("video typed 7 falls through", [](auto& s) { s.video = "7 - typed"; }, "7" + v + tail);
-    row("video empty", [](auto& s) { s.video = ""; }, v + tail);
-    row("video letter falls through", [](auto& s) { s.video = "x"; }, "x" + v + tail);
-    row("sound 0", [](auto& s) { s.sound = "0 - No Sound"; }, " -sound 0" + v + tail);
-    row("sound 2 falls through", [](auto& s) { s.sound = "2"; }, "2" + v + tail);
-    row("stereo 0", [](auto& s) { s.stereo = "0 - Mono"; }, " -stereo 0" + v + tail);
-    row("stereo 2", [](auto& s) { s.stereo = "2 - Reversed"; }, " -stereo 2" + v + tail);
-    row("stereo 3 falls through", [](auto& s) { s.stereo = "3"; }, "3" + v + tail);
-    row("volume 0", [](auto& s) { s.volume = 0; }, " -volume  0" + tail);
-    row("volume 15", [](auto& s) { s.volume = 15; }, " -volume  15" + tail);
+    row(
+        "video typed 7 falls through", [](auto& s) { s.video = "7 - typed"; }, "7" + v + tail);
+    row(
+        "video empty", [](auto& s) { s.video = ""; }, v + tail);
+    row(
+        "video letter falls through", [](auto& s) { s.video = "x"; }, "x" + v + tail);
+    row(
+        "sound 0", [](auto& s) { s.sound = "0 - No Sound"; }, " -sound 0" + v + tail);
+    row(
+        "sound 2 falls through", [](auto& s) { s.sound = "2"; }, "2" + v + tail);
+    row(
+        "stereo 0", [](auto& s) { s.stereo = "0 - Mono"; }, " -stereo 0" + v + tail);
+    row(
+        "stereo 2", [](auto& s) { s.stereo = "2 - Reversed"; }, " -stereo 2" + v + tail);
+    row(
+        "stereo 3 falls through", [](auto& s) { s.stereo = "3"; }, "3" + v + tail);
+    row(
+        "volume 0", [](auto& s) { s.volume = 0; }, " -volume  0" + tail);
+    row(
+        "volume 15", [](auto& s) { s.volume = 15; }, " -volume  15" + tail);
     for (int d = 1; d <= 3; ++d)
         QTest::newRow(qPrintable(QString("swap %1").arg(d)))
             << Change([d](LauncherSettings& s) { s.buttons = QString::number(d); })
             << v + QString(" -swap %1").arg(d) + tail;
-    row("swap 4 falls through", [](auto& s) { s.buttons = "4"; }, v + "4" + tail);
-    row("auto A", [](auto& s) { s.autoA = true; }, v + " -autoa 1" + tail);
-    row("auto B", [](auto& s) { s.autoB = true; }, v + " -autob 1" + tail);
-    row("ifreq 59", [](auto& s) { s.ifreq = 59; }, v + " -ifreq  59" + tail);
-    row("ifreq 0", [](auto& s) { s.ifreq = 0; }, v + " -ifreq  0" + tail);
-    row("ifreq 60 says nothing", [](auto& s) { s.ifreq = 60; }, v + tail);
-    row("genie 2 alone", [](auto& s) { s.genie2 = "B"; }, v + " -cheat B" + tail);
-    row("genie 3 alone", [](auto& s) { s.genie3 = "C"; }, v + " -cheat C" + tail);
-    row("no delay", [](auto& s) { s.noDelay = true; }, v + " -nodelay" + tail);
-    row("no crc", [](auto& s) { s.noCrc = true; }, v + " -nocrc" + tail);
-    row("keys verbatim", [](auto& s) { s.keyMap = " a b "; }, v + " -keys  a b " + tail);
-    row("silent start", [](auto& s) { s.silentStart = true; }, v + " -verbose 0" + tail);
-    row("vblank empty", [](auto& s) { s.vblank = ""; }, v + " -vperiod 10000 -uperiod 2");
-    row("vblank blank", [](auto& s) { s.vblank = " "; }, v + " -vperiod   -uperiod 2");
-    row("uperiod empty", [](auto& s) { s.uperiod = ""; }, v + " -vperiod 100 -uperiod 2");
-    row("uperiod 5", [](auto& s) { s.uperiod = "5"; }, v + " -vperiod 100 -uperiod 5");
-    row("scheme 5", [](auto& s) { s.colorScheme = "5 - Amber"; }, v + tail + " -colorscheme 5");
-    row("scheme letter", [](auto& s) { s.colorScheme = "x"; }, v + tail + " -colorscheme x");
-    row("scheme empty", [](auto& s) { s.colorScheme = ""; }, v + tail + " -colorscheme ");
-    row("joypad off", [](auto& s) { s.joypadOff = true; }, v + tail + " -joystick 0");
+    row(
+        "swap 4 falls through", [](auto& s) { s.buttons = "4"; }, v + "4" + tail);
+    row(
+        "auto A", [](auto& s) { s.autoA = true; }, v + " -autoa 1" + tail);
+    row(
+        "auto B", [](auto& s) { s.autoB = true; }, v + " -autob 1" + tail);
+    row(
+        "ifreq 59", [](auto& s) { s.ifreq = 59; }, v + " -ifreq  59" + tail);
+    row(
+        "ifreq 0", [](auto& s) { s.ifreq = 0; }, v + " -ifreq  0" + tail);
+    row(
+        "ifreq 60 says nothing", [](auto& s) { s.ifreq = 60; }, v + tail);
+    row(
+        "genie 2 alone", [](auto& s) { s.genie2 = "B"; }, v + " -cheat B" + tail);
+    row(
+        "genie 3 alone", [](auto& s) { s.genie3 = "C"; }, v + " -cheat C" + tail);
+    row(
+        "no delay", [](auto& s) { s.noDelay = true; }, v + " -nodelay" + tail);
+    row(
+        "no crc", [](auto& s) { s.noCrc = true; }, v + " -nocrc" + tail);
+    row(
+        "keys verbatim", [](auto& s) { s.keyMap = " a b "; }, v + " -keys  a b " + tail);
+    row(
+        "silent start", [](auto& s) { s.silentStart = true; }, v + " -verbose 0" + tail);
+    row(
+        "vblank empty", [](auto& s) { s.vblank = ""; }, v + " -vperiod 10000 -uperiod 2");
+    row(
+        "vblank blank", [](auto& s) { s.vblank = " "; }, v + " -vperiod   -uperiod 2");
+    row(
+        "uperiod empty", [](auto& s) { s.uperiod = ""; }, v + " -vperiod 100 -uperiod 2");
+    row(
+        "uperiod 5", [](auto& s) { s.uperiod = "5"; }, v + " -vperiod 100 -uperiod 5");
+    row(
+        "scheme 5", [](auto& s) { s.colorScheme = "5 - Amber"; }, v + tail + " -colorscheme 5");
+    row(
+        "scheme letter", [](auto& s) { s.colorScheme = "x"; }, v + tail + " -colorscheme x");
+    row(
+        "scheme empty", [](auto& s) { s.colorScheme = ""; }, v + tail + " -colorscheme ");
+    row(
+        "joypad off", [](auto& s) { s.joypadOff = true; }, v + tail + " -joystick 0");
 }
 
 void CommandLineTest::eachRowInItsPlace() {

@@ -58,7 +58,8 @@ void DosBoxNamesTest::standinOpensTheRomUnderItsDosPath() {
         QCOMPARE(record.value("TAIL"), " " + command.mid(8));
         QCOMPARE(record.value("ROM"), dosPath);
         QCOMPARE(record.value("ROMOPEN"), QString("YES"));
-        QCOMPARE(record.value("ROMDATA"), QStringLiteral("ROM-NUMBER-%1...").arg(i, 2, 10, QLatin1Char('0')));
+        QCOMPARE(record.value("ROMDATA"),
+                 QStringLiteral("ROM-NUMBER-%1...").arg(i, 2, 10, QLatin1Char('0')));
     }
     QCOMPARE(dosPaths.size(), roms.size());
 }

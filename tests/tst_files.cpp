@@ -90,14 +90,11 @@ void FilesTest::dosNamesInDirectoryOrder_data() {
         << QStringList{"SUPERM~1.GB", "SUPERM~2.SAV"};
     QTest::newRow("clash in letter case")
         << QStringList{"puzzle.gb", "PUZZLE.GB"} << QStringList{"PUZZLE.GB", "PUZZLE~1.GB"};
-    QTest::newRow("long extension cut")
-        << QStringList{"game.html"} << QStringList{"GAME~1.HTM"};
-    QTest::newRow("second dot")
-        << QStringList{"a.b.gb"} << QStringList{"A~1.GB"};
+    QTest::newRow("long extension cut") << QStringList{"game.html"} << QStringList{"GAME~1.HTM"};
+    QTest::newRow("second dot") << QStringList{"a.b.gb"} << QStringList{"A~1.GB"};
     QTest::newRow("no extension") << QStringList{"readmefirst"} << QStringList{"README~1"};
-    QTest::newRow("other prefixes apart")
-        << QStringList{"Zelda Link.gb", "Super Mario Land.gb"}
-        << QStringList{"ZELDAL~1.GB", "SUPERM~1.GB"};
+    QTest::newRow("other prefixes apart") << QStringList{"Zelda Link.gb", "Super Mario Land.gb"}
+                                          << QStringList{"ZELDAL~1.GB", "SUPERM~1.GB"};
     QStringList ten, tenNames;
     for (int i = 1; i <= 11; ++i) {
         ten << QString("Long Name %1.gb").arg(i);
@@ -149,8 +146,7 @@ void FilesTest::eightPointThreeNumbersSharedPrefixes() {
     touch(dir.filePath("Tetris.gb"));
     const QString first = EightPointThree(dir.filePath("Super Mario Land.gb"));
     const QString second = EightPointThree(dir.filePath("Super Mario Land 2.gb"));
-    QCOMPARE(QSet<QString>({first, second}),
-             QSet<QString>({"D:\\SUPERM~1.GB", "D:\\SUPERM~2.GB"}));
+    QCOMPARE(QSet<QString>({first, second}), QSet<QString>({"D:\\SUPERM~1.GB", "D:\\SUPERM~2.GB"}));
     QCOMPARE(EightPointThree(dir.filePath("Tetris.gb")), QString("D:\\TETRIS.GB"));
 }
 

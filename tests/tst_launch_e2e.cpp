@@ -68,8 +68,7 @@ void LaunchEndToEndTest::init() {
 
 void LaunchEndToEndTest::playStartsTheEmulatorInDosBox() {
     QTest::mouseClick(m_pad->findChild<QWidget*>("Picture5"), Qt::LeftButton);
-    QVERIFY2(m_prompter.m_prompts.isEmpty(),
-             qPrintable(m_prompter.m_prompts.value(0).text));
+    QVERIFY2(m_prompter.m_prompts.isEmpty(), qPrintable(m_prompter.m_prompts.value(0).text));
     const StandinRecord record = waitForRecord(m_dir->filePath("emu"), 60000);
     QCOMPARE(record.value("DIR"), QString("C:\\"));
     QCOMPARE(record.value("TAIL"),

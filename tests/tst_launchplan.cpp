@@ -53,12 +53,17 @@ void LaunchPlanTest::stopsBeforeTheDirectoryChange_data() {
     QTest::addColumn<QString>("emulator");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("firstLine");
-    QTest::newRow("missing") << "nothing/VGB.EXE" << "Where ?..."
+    QTest::newRow("missing") << "nothing/VGB.EXE"
+                             << "Where ?..."
                              << "VGB DOS Not found ! Check your path !";
-    QTest::newRow("empty") << "" << "Where ?..." << "VGB DOS Not found ! Check your path !";
-    QTest::newRow("a directory") << "dir.vgb.exe" << "Where ?..."
+    QTest::newRow("empty") << ""
+                           << "Where ?..."
+                           << "VGB DOS Not found ! Check your path !";
+    QTest::newRow("a directory") << "dir.vgb.exe"
+                                 << "Where ?..."
                                  << "VGB DOS Not found ! Check your path !";
-    QTest::newRow("renamed") << "VGB-DOS.EXE" << "Fucking error :(~"
+    QTest::newRow("renamed") << "VGB-DOS.EXE"
+                             << "Fucking error :(~"
                              << "VGB.EXE Renamed ?! Don't do that ! Name it VGB.EXE !";
 }
 

@@ -19,7 +19,6 @@
 
 namespace {
 
-
 void storeFirstUseWith(MemorySettingsStore& store, const QString& emulator) {
     LauncherSettings s = firstUseSettings();
     s.emulatorPath = emulator;
@@ -27,7 +26,9 @@ void storeFirstUseWith(MemorySettingsStore& store, const QString& emulator) {
     store.m_writtenKeys.clear();
 }
 
-QString labelText(const PadFixture& f) { return f.control<QLabel>("Label9")->text(); }
+QString labelText(const PadFixture& f) {
+    return f.control<QLabel>("Label9")->text();
+}
 
 } // namespace
 
@@ -104,7 +105,8 @@ void PadTest::firstUseOkFillsTheBuiltInValues() {
     QCOMPARE(f->control<QScrollBar>("ifreq")->value(), 60);
     QVERIFY(f->control<QCheckBox>("Check5")->isChecked());
     QCOMPARE(f->control<QLineEdit>("text10")->text(), QString("VGB-DOS Default (vgb.gif)"));
-    QCOMPARE(f->control<QGroupBox>("Frame4")->title(), QString("Interrupt frequency (ifreq 60 Hz)"));
+    QCOMPARE(f->control<QGroupBox>("Frame4")->title(),
+             QString("Interrupt frequency (ifreq 60 Hz)"));
     QCOMPARE(f->control<QGroupBox>("Frame6")->title(), QString("Sound Volume  10"));
     QCOMPARE(labelText(*f), QString("Ready..."));
     QVERIFY(f->store.m_writtenKeys.isEmpty());
@@ -223,7 +225,8 @@ void PadTest::hoverSequences() {
     QCOMPARE(pad.bevelOf("Picture7")->color(0), light);
     // Bare window area rests everything.
     moveOver(f->pad.get());
-    for (const char* name : {"Picture2", "Picture5", "Picture6", "Picture7", "Picture8", "Picture9"})
+    for (const char* name :
+         {"Picture2", "Picture5", "Picture6", "Picture7", "Picture8", "Picture9"})
         QVERIFY2(!pad.showsOnImage(name), name);
     for (Bevel* bevel : {play, quit, pad.bevelOf("Picture7")})
         for (int line = 0; line < 4; ++line)
@@ -234,26 +237,41 @@ void PadTest::statusHints_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("hint");
     const QList<QPair<QString, QString>> rows = {
-        {"Text1", "Gameboy Rom to use..."},          {"Text2", "Rom internal name..."},
-        {"Text3", "Set the VBlank period..."},       {"Text4", "VGB-DOS path..."},
-        {"Text5", "Set the Update Period..."},       {"Text7", "Set the Key mapping..."},
-        {"Check3", "Enable/Disable CRC Check..."},   {"Check4", "Enable/Disable Delay..."},
+        {"Text1", "Gameboy Rom to use..."},
+        {"Text2", "Rom internal name..."},
+        {"Text3", "Set the VBlank period..."},
+        {"Text4", "VGB-DOS path..."},
+        {"Text5", "Set the Update Period..."},
+        {"Text7", "Set the Key mapping..."},
+        {"Check3", "Enable/Disable CRC Check..."},
+        {"Check4", "Enable/Disable Delay..."},
         {"Check5", "Enable/Disable start message..."},
         {"Command2", "Call the ColorScheme Wizard..."},
         {"Command5", "Delete the .CFG for this Rom..."},
-        {"Frame3", "Joypad buttons Setup..."},       {"Frame4", "Set the IFreq..."},
-        {"Frame6", "Change the volume..."},          {"Frame7", "Screen Update Setup..."},
-        {"Frame9", "Custom GIF Background Setup..."}, {"Frame10", "GameGenie codes..."},
-        {"Label9", "Help panel..."},                 {"Picture1", "[By Korvid] [Korvid]"},
-        {"Picture2", "Keys used in VGB-DOS..."},     {"Picture3", "Select a Gameboy Rom..."},
+        {"Frame3", "Joypad buttons Setup..."},
+        {"Frame4", "Set the IFreq..."},
+        {"Frame6", "Change the volume..."},
+        {"Frame7", "Screen Update Setup..."},
+        {"Frame9", "Custom GIF Background Setup..."},
+        {"Frame10", "GameGenie codes..."},
+        {"Label9", "Help panel..."},
+        {"Picture1", "[By Korvid] [Korvid]"},
+        {"Picture2", "Keys used in VGB-DOS..."},
+        {"Picture3", "Select a Gameboy Rom..."},
         {"Picture4", "Configure VGB-DOS path..."},
         {"Picture22", "Select a GIF Background Image..."},
-        {"Picture5", "Click here to play !"},        {"Picture6", "Quit and save full config..."},
-        {"Picture7", "About Zemplo 97..."},          {"Picture8", "Save this config(.Zemplo)..."},
+        {"Picture5", "Click here to play !"},
+        {"Picture6", "Quit and save full config..."},
+        {"Picture7", "About Zemplo 97..."},
+        {"Picture8", "Save this config(.Zemplo)..."},
         {"Picture9", "Load a config(.Zemplo)..."},
         // Controls without a hint leave the last one standing.
-        {"Combo4", "(kept)"}, {"volume", "(kept)"}, {"Check1", "(kept)"}, {"Text6", "(kept)"},
-        {"Frame12", "(kept)"}, {"Check6", "(kept)"},
+        {"Combo4", "(kept)"},
+        {"volume", "(kept)"},
+        {"Check1", "(kept)"},
+        {"Text6", "(kept)"},
+        {"Frame12", "(kept)"},
+        {"Check6", "(kept)"},
     };
     for (const auto& row : rows)
         QTest::newRow(qPrintable(row.first)) << row.first << row.second;
@@ -336,11 +354,19 @@ void PadTest::launchMessages_data() {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("textStart");
     QTest::addColumn<bool>("directoryChanged");
-    QTest::newRow("missing") << "emu/NONE/VGB.EXE" << "" << "Where ?..."
-                             << "VGB DOS Not found ! Check your path !\n" << false;
-    QTest::newRow("renamed") << "emu/VGB-DOS.EXE" << "" << "Fucking error :(~"
-                             << "VGB.EXE Renamed ?! Don't do that ! Name it VGB.EXE !\n" << false;
-    QTest::newRow("redirection") << "emu/VGB.EXE" << "a>b" << "Damn :("
+    QTest::newRow("missing") << "emu/NONE/VGB.EXE"
+                             << ""
+                             << "Where ?..."
+                             << "VGB DOS Not found ! Check your path !\n"
+                             << false;
+    QTest::newRow("renamed") << "emu/VGB-DOS.EXE"
+                             << ""
+                             << "Fucking error :(~"
+                             << "VGB.EXE Renamed ?! Don't do that ! Name it VGB.EXE !\n"
+                             << false;
+    QTest::newRow("redirection") << "emu/VGB.EXE"
+                                 << "a>b"
+                                 << "Damn :("
                                  << "The VGB-DOS command line holds <, > or |." << true;
 }
 
@@ -377,7 +403,8 @@ void PadTest::emptyEmulatorPathOpensTheSelector() {
     QCOMPARE(opened, 1);
     QVERIFY(f->pad->isEnabled());
     QCOMPARE(f->prompter.m_prompts.size(), 1);
-    QCOMPARE(f->prompter.m_prompts.first().text, QString("VGB DOS Not found ! Check your path !\n"));
+    QCOMPARE(f->prompter.m_prompts.first().text,
+             QString("VGB DOS Not found ! Check your path !\n"));
 }
 
 void PadTest::tooLongLeavesTheEmulatorDirectoryCurrent() {
@@ -439,7 +466,8 @@ void PadTest::previewUseItAndClose() {
     QVERIFY(!f->pad->isEnabled());
     QVERIFY(f->dos.m_sessions.isEmpty());
     auto* text = preview->findChild<QPlainTextEdit*>("Text1");
-    QCOMPARE(text->toPlainText(), QString("VGB.EXE  -volume  10 -verbose 0 -vperiod 100 -uperiod 2"));
+    QCOMPARE(text->toPlainText(),
+             QString("VGB.EXE  -volume  10 -verbose 0 -vperiod 100 -uperiod 2"));
 
     // Edited past 128 characters: started all the same, twice.
     const QString edited = "VGB.EXE " + QString(140, 'x');

@@ -33,17 +33,25 @@ void PlatformTest::dosboxArgumentsMountAndExit_data() {
     QTest::addColumn<QString>("e");
     QTest::addColumn<QString>("command");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("rom") << "/roms" << "" << "VGB.EXE D:\\A.GB"
-                         << QStringList{"-c", "mount c \"/emu dir\"", "-c", "mount d \"/roms\"",
-                                        "-c", "c:", "-c", "VGB.EXE D:\\A.GB", "-c", "exit"};
-    QTest::newRow("no rom") << "" << "" << "VGB.EXE  -volume  10"
-                            << QStringList{"-c", "mount c \"/emu dir\"", "-c", "c:", "-c",
-                                           "VGB.EXE  -volume  10", "-c", "exit"};
+    QTest::newRow("rom") << "/roms"
+                         << ""
+                         << "VGB.EXE D:\\A.GB" << QStringList{"-c", "mount c \"/emu dir\"",
+                                                              "-c", "mount d \"/roms\"",
+                                                              "-c", "c:",
+                                                              "-c", "VGB.EXE D:\\A.GB",
+                                                              "-c", "exit"};
+    QTest::newRow("no rom") << ""
+                            << ""
+                            << "VGB.EXE  -volume  10"
+                            << QStringList{"-c", "mount c \"/emu dir\"", "-c", "c:",
+                                           "-c", "VGB.EXE  -volume  10", "-c", "exit"};
     QTest::newRow("background and percent")
-        << "/100% roms" << "/gifs" << "VGB.EXE -keys %PATH%"
-        << QStringList{"-c", "mount c \"/emu dir\"", "-c", "mount d \"/100%% roms\"", "-c",
-                       "mount e \"/gifs\"", "-c", "c:", "-c", "VGB.EXE -keys %%PATH%%", "-c",
-                       "exit"};
+        << "/100% roms"
+        << "/gifs"
+        << "VGB.EXE -keys %PATH%"
+        << QStringList{"-c", "mount c \"/emu dir\"",   "-c", "mount d \"/100%% roms\"",
+                       "-c", "mount e \"/gifs\"",      "-c", "c:",
+                       "-c", "VGB.EXE -keys %%PATH%%", "-c", "exit"};
 }
 
 void PlatformTest::dosboxArgumentsMountAndExit() {

@@ -54,13 +54,27 @@ void RomCfgTest::configPathAndBaseName_data() {
     QTest::addColumn<QString>("rom");
     QTest::addColumn<QString>("config");
     QTest::addColumn<QString>("base");
-    QTest::newRow("DOS path") << "C:\\GAMEBOY\\PUZZLE.GB" << "C:\\GAMEBOY\\PUZZLE.cfg" << "PUZZLE";
-    QTest::newRow("host path") << "/games/Puzzle.gb" << "/games/Puzzle.cfg" << "Puzzle";
-    QTest::newRow("no folder") << "PUZZLE.GB" << "PUZZLE.cfg" << "PUZZLE";
-    QTest::newRow("lower case") << "game.gb" << "game.cfg" << "game";
-    QTest::newRow("colour ROM") << "GAME.GBC" << "GAME.Gcfg" << "GAME.";
-    QTest::newRow("three characters") << "/x/.gb" << "/x/.cfg" << "";
-    QTest::newRow("one character") << "a" << "" << "";
+    QTest::newRow("DOS path") << "C:\\GAMEBOY\\PUZZLE.GB"
+                              << "C:\\GAMEBOY\\PUZZLE.cfg"
+                              << "PUZZLE";
+    QTest::newRow("host path") << "/games/Puzzle.gb"
+                               << "/games/Puzzle.cfg"
+                               << "Puzzle";
+    QTest::newRow("no folder") << "PUZZLE.GB"
+                               << "PUZZLE.cfg"
+                               << "PUZZLE";
+    QTest::newRow("lower case") << "game.gb"
+                                << "game.cfg"
+                                << "game";
+    QTest::newRow("colour ROM") << "GAME.GBC"
+                                << "GAME.Gcfg"
+                                << "GAME.";
+    QTest::newRow("three characters") << "/x/.gb"
+                                      << "/x/.cfg"
+                                      << "";
+    QTest::newRow("one character") << "a"
+                                   << ""
+                                   << "";
 }
 
 void RomCfgTest::configPathAndBaseName() {
@@ -75,11 +89,10 @@ void RomCfgTest::configPathAndBaseName() {
 
 void RomCfgTest::wholeFileExampleByteForByte() {
     const RomConfigContent content = contentWith({{15, {16, 32, 160}}, {0, {255, 128, 0}}}, 50);
-    QCOMPARE(renderRomConfig(content),
-             QByteArray("-color0 #FF8000\r\n"
-                        "-backgroundcolor3 #1020A0\r\n"
-                        "-brightness  50\r\n"
-                        "'Zemplo.CC0255128000CB3016032160CBR050\r\n"));
+    QCOMPARE(renderRomConfig(content), QByteArray("-color0 #FF8000\r\n"
+                                                  "-backgroundcolor3 #1020A0\r\n"
+                                                  "-brightness  50\r\n"
+                                                  "'Zemplo.CC0255128000CB3016032160CBR050\r\n"));
     QTemporaryDir dir;
     QCOMPARE(writeRomConfig(dir.filePath("PUZZLE.cfg"), content), QString());
     QCOMPARE(readAll(dir.filePath("PUZZLE.cfg")), renderRomConfig(content));
@@ -166,10 +179,10 @@ void RomCfgTest::markerLines_data() {
     QTest::newRow("later wins") << "'Zemplo.CC0255000000CC0000255000" << 0 << 0 << 255 << 0 << 0;
     QTest::newRow("hand-edited") << "'Zemplo.CS1abc12x255" << 5 << 0 << 12 << 255 << 0;
     QTest::newRow("out of range") << "'Zemplo.CW2999000300CBR500" << 10 << 255 << 0 << 255 << 100;
-    QTest::newRow("prefix dropped by length") << "'XXXXXX.CB3001002003CBR-FF" << 15 << 1 << 2 << 3
-                                             << -100;
-    QTest::newRow("unknown groups passed over") << "'Zemplo.XYZCC1010020030" << 1 << 10 << 20 << 30
-                                               << 0;
+    QTest::newRow("prefix dropped by length")
+        << "'XXXXXX.CB3001002003CBR-FF" << 15 << 1 << 2 << 3 << -100;
+    QTest::newRow("unknown groups passed over")
+        << "'Zemplo.XYZCC1010020030" << 1 << 10 << 20 << 30 << 0;
     QTest::newRow("brightness alone") << "'Zemplo.CBR050" << -1 << 0 << 0 << 0 << 50;
     QString long100 = "'Zemplo." + QString(100 * 3, 'x') + "CC0255255255";
     QTest::newRow("only 100 groups") << long100 << -1 << 0 << 0 << 0 << 0;

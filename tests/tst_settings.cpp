@@ -27,11 +27,10 @@ private slots:
 void SettingsTest::saveWritesTheTwentyOneKeysInOrder() {
     MemorySettingsStore store;
     QVERIFY(saveSettings(store, firstUseSettings()));
-    const QStringList expected = {"Version", "VGB-DOS", "Video",   "Sound",       "Stereo",
-                                  "Buttons", "Volume",  "AutoA",   "AutoB",       "Joypad",
-                                  "Ifreq",   "VBlank",  "Uperiod", "KeyMap",      "GIF",
-                                  "CRC",     "SilentStart", "NoDelay", "Top",     "Left",
-                                  "ColorScheme"};
+    const QStringList expected = {
+        "Version", "VGB-DOS", "Video",       "Sound",   "Stereo", "Buttons", "Volume",
+        "AutoA",   "AutoB",   "Joypad",      "Ifreq",   "VBlank", "Uperiod", "KeyMap",
+        "GIF",     "CRC",     "SilentStart", "NoDelay", "Top",    "Left",    "ColorScheme"};
     QCOMPARE(store.m_writtenKeys, expected);
 }
 
@@ -75,10 +74,10 @@ void SettingsTest::firstUseFillsInItsOwnOrder() {
               [](auto* a, auto* b) { return a->firstUseOrder < b->firstUseOrder; });
     for (auto* key : keys)
         order << key->key;
-    QCOMPARE(order, QStringList({"VGB-DOS", "Video", "Sound", "Stereo", "Buttons", "Volume",
-                                 "AutoA", "AutoB", "Ifreq", "VBlank", "Uperiod", "KeyMap", "CRC",
-                                 "SilentStart", "NoDelay", "Joypad", "Top", "Left",
-                                 "ColorScheme", "GIF"}));
+    QCOMPARE(order, QStringList({"VGB-DOS", "Video",  "Sound", "Stereo",      "Buttons",
+                                 "Volume",  "AutoA",  "AutoB", "Ifreq",       "VBlank",
+                                 "Uperiod", "KeyMap", "CRC",   "SilentStart", "NoDelay",
+                                 "Joypad",  "Top",    "Left",  "ColorScheme", "GIF"}));
 }
 
 void SettingsTest::firstUseDecidedByTheMarker_data() {
@@ -126,8 +125,10 @@ void SettingsTest::checkBoxesUncheckedOnlyByZero() {
         if (!stored.isNull())
             store.write(key, stored);
         const LauncherSettings s = loadStoredSettings(store);
-        const QMap<QString, bool> states = {{"AutoA", s.autoA},     {"AutoB", s.autoB},
-                                            {"Joypad", s.joypadOff}, {"CRC", s.noCrc},
+        const QMap<QString, bool> states = {{"AutoA", s.autoA},
+                                            {"AutoB", s.autoB},
+                                            {"Joypad", s.joypadOff},
+                                            {"CRC", s.noCrc},
                                             {"SilentStart", s.silentStart},
                                             {"NoDelay", s.noDelay}};
         for (const QString& other : keys)
@@ -140,13 +141,19 @@ void SettingsTest::numbersReadInNumberFormAndBroughtIntoRange_data() {
     QTest::addColumn<QString>("ifreq");
     QTest::addColumn<int>("expectedVolume");
     QTest::addColumn<int>("expectedIfreq");
-    QTest::newRow("number form") << " 7" << " 59" << 7 << 59;
-    QTest::newRow("bare") << "7" << "59" << 7 << 59;
+    QTest::newRow("number form") << " 7"
+                                 << " 59" << 7 << 59;
+    QTest::newRow("bare") << "7"
+                          << "59" << 7 << 59;
     QTest::newRow("missing") << QString() << QString() << 0 << 0;
-    QTest::newRow("half to even") << "2.5" << "60.5" << 2 << 60;
-    QTest::newRow("above range") << "99" << "400" << 15 << 100;
-    QTest::newRow("below range") << "-3" << "-1" << 0 << 0;
-    QTest::newRow("beyond 16 bits") << "99999999" << "70000" << 15 << 100;
+    QTest::newRow("half to even") << "2.5"
+                                  << "60.5" << 2 << 60;
+    QTest::newRow("above range") << "99"
+                                 << "400" << 15 << 100;
+    QTest::newRow("below range") << "-3"
+                                 << "-1" << 0 << 0;
+    QTest::newRow("beyond 16 bits") << "99999999"
+                                    << "70000" << 15 << 100;
 }
 
 void SettingsTest::numbersReadInNumberFormAndBroughtIntoRange() {

@@ -98,10 +98,13 @@ void WindowsTest::cleanup() {
 
 void WindowsTest::modelsPassTheModelTester() {
     DirectoryListModel dirs;
-    QAbstractItemModelTester dirTester(&dirs, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QAbstractItemModelTester dirTester(&dirs,
+                                       QAbstractItemModelTester::FailureReportingMode::QtTest);
     FileListModel files("*.gb");
-    QAbstractItemModelTester fileTester(&files, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    for (const QString& path : {m_dir->path(), m_dir->filePath("sub"), QString("/"), m_dir->path()}) {
+    QAbstractItemModelTester fileTester(&files,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+    for (const QString& path :
+         {m_dir->path(), m_dir->filePath("sub"), QString("/"), m_dir->path()}) {
         dirs.setPath(path);
         files.setPath(path);
     }
@@ -113,9 +116,12 @@ void WindowsTest::modelsPassTheModelTester() {
 void WindowsTest::pathJoin_data() {
     QTest::addColumn<QString>("directory");
     QTest::addColumn<QString>("joined");
-    QTest::newRow("root") << "/" << "/GAME.GB";
-    QTest::newRow("below the root") << "/roms" << "/roms/GAME.GB";
-    QTest::newRow("deeper") << "/home/me/roms" << "/home/me/roms/GAME.GB";
+    QTest::newRow("root") << "/"
+                          << "/GAME.GB";
+    QTest::newRow("below the root") << "/roms"
+                                    << "/roms/GAME.GB";
+    QTest::newRow("deeper") << "/home/me/roms"
+                            << "/home/me/roms/GAME.GB";
 }
 
 void WindowsTest::pathJoin() {

@@ -40,6 +40,13 @@ private:
 } // namespace
 
 int runLauncherWindow(int& argc, char** argv, const QStringList& words) {
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        QTextStream(stderr) << "zemplo97: there is no display to show the launcher on.\n"
+                               "Start it from a desktop session, or use --print-command or "
+                               "--header, which need none.\n";
+        return 1;
+    }
     QApplication app(argc, argv);
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows"))) {
         QApplication::setStyle(style);

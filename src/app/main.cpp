@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
-
 int main(int argc, char* argv[]) {
     QStringList words;
     for (int i = 1; i < argc; ++i)

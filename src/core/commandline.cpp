@@ -4,7 +4,9 @@
 
 namespace {
 
-QChar firstCharacter(const QString& text) { return text.isEmpty() ? QChar() : text.at(0); }
+QChar firstCharacter(const QString& text) {
+    return text.isEmpty() ? QChar() : text.at(0);
+}
 
 // Rows for the four option lists: the digit picks a fragment, an unlisted first character is
 // passed on as it stands, an empty text gives nothing.
@@ -30,8 +32,8 @@ QString flag(const char* fragment, bool set) {
 
 QString buildArguments(const LauncherSettings& s, const QString& romPart,
                        const std::optional<QString>& background) {
-    static const char* const video[] = {"", " -video 1", " -video 2", " -video 3", " -video 4",
-                                        " -video 5"};
+    static const char* const video[] = {"",          " -video 1", " -video 2",
+                                        " -video 3", " -video 4", " -video 5"};
     static const char* const sound[] = {" -sound 0", ""};
     static const char* const stereo[] = {" -stereo 0", "", " -stereo 2"};
     static const char* const swap[] = {"", " -swap 1", " -swap 2", " -swap 3"};

@@ -168,7 +168,9 @@ DosLocation locateForDos(const QString& hostPath, QChar driveLetter) {
     return {QString(driveLetter) + QStringLiteral(":\\") + dos, dos, directory};
 }
 
-QString EightPointThree(const QString& path) { return locateForDos(path, QLatin1Char('D')).dosPath; }
+QString EightPointThree(const QString& path) {
+    return locateForDos(path, QLatin1Char('D')).dosPath;
+}
 
 bool isDosOpenableName(const QString& dosName) {
     static const QString allowedMarks = QStringLiteral("!#$%&'()-@^_`{}~.");

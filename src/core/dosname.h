@@ -13,7 +13,9 @@
 class DosNameTable {
 public:
     // Adds the next entry and returns its DOS name.
-    QByteArray add(const QByteArray& hostName) { return add(hostName.constData(), hostName.size()); }
+    QByteArray add(const QByteArray& hostName) {
+        return add(hostName.constData(), hostName.size());
+    }
     QByteArray add(const char* hostName, qsizetype length);
 
 private:

@@ -4,7 +4,9 @@
 #include <QStandardPaths>
 
 namespace {
-QString qualified(const QString& key) { return QStringLiteral("Startup/") + key; }
+QString qualified(const QString& key) {
+    return QStringLiteral("Startup/") + key;
+}
 } // namespace
 
 IniSettingsStore::IniSettingsStore(const QString& filePath)

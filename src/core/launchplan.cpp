@@ -55,9 +55,9 @@ LaunchPlan planLaunch(const LauncherSettings& settings, const DosLocation& rom) 
     LaunchPlan plan;
     const QString& emulatorPath = settings.emulatorPath;
     if (!FileExist(emulatorPath)) {
-        plan.stop = LaunchMessage{
-            QStringLiteral("VGB DOS Not found ! Check your path !\n") + emulatorPath,
-            QStringLiteral("Where ?...")};
+        plan.stop =
+            LaunchMessage{QStringLiteral("VGB DOS Not found ! Check your path !\n") + emulatorPath,
+                          QStringLiteral("Where ?...")};
         return plan;
     }
     const int split = emulatorPath.toLower().indexOf(QLatin1String("vgb.exe"));

@@ -9,15 +9,15 @@
 
 // How a member is written under its key.
 enum class StoredForm {
-    Marker,  // the version marker, always "262"
-    Text,    // verbatim
-    Check,   // "0" unchecked, "1" checked; read back unchecked only for exactly "0"
-    Number,  // number form
+    Marker, // the version marker, always "262"
+    Text,   // verbatim
+    Check,  // "0" unchecked, "1" checked; read back unchecked only for exactly "0"
+    Number, // number form
 };
 
-using SettingField = std::variant<std::monostate, QString LauncherSettings::*,
-                                  bool LauncherSettings::*, int LauncherSettings::*,
-                                  double LauncherSettings::*>;
+using SettingField =
+    std::variant<std::monostate, QString LauncherSettings::*, bool LauncherSettings::*,
+                 int LauncherSettings::*, double LauncherSettings::*>;
 
 struct StoredKey {
     const char* key;
@@ -34,7 +34,9 @@ inline constexpr int kStoredKeyCount = 21;
 // reads them in the same order and first use fills them in firstUseOrder.
 const std::array<StoredKey, kStoredKeyCount>& storedKeys();
 
-inline QString versionMarker() { return QStringLiteral("262"); }
+inline QString versionMarker() {
+    return QStringLiteral("262");
+}
 
 QString storedText(const LauncherSettings& settings, const StoredKey& key);
 void applyStoredText(LauncherSettings& settings, const StoredKey& key, const QString& text);

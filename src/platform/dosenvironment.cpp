@@ -45,8 +45,8 @@ QString DosBoxEnvironment::start(const DosSession& session) {
         return QStringLiteral("DOSBox was not found, so VGB-DOS cannot run.\n"
                               "Install it (Debian: sudo apt-get install dosbox) or name its "
                               "program in the ZEMPLO_DOSBOX environment variable.");
-    const QString error = m_starter.startDetached(dosbox, dosboxArguments(session),
-                                                  session.cDirectory);
+    const QString error =
+        m_starter.startDetached(dosbox, dosboxArguments(session), session.cDirectory);
     if (!error.isEmpty())
         return QStringLiteral("DOSBox could not be started:\n%1\n%2").arg(dosbox, error);
     return {};

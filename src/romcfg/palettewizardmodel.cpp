@@ -7,7 +7,8 @@ void PaletteWizardModel::startFrom(const RomPalette& palette) {
         if (!palette.colors[slot])
             continue;
         const Rgb rgb = *palette.colors[slot];
-        m_content.slotLines[slot] = QString::fromLatin1(colorSlots()[slot].optionWord) + rgbCode(rgb);
+        m_content.slotLines[slot] =
+            QString::fromLatin1(colorSlots()[slot].optionWord) + rgbCode(rgb);
         m_content.slotTags[slot] = slotTag(slot, rgb);
     }
 }

@@ -11,12 +11,18 @@
 
 namespace {
 
-QString threeDigits(int value) { return QStringLiteral("%1").arg(value, 3, 10, QLatin1Char('0')); }
+QString threeDigits(int value) {
+    return QStringLiteral("%1").arg(value, 3, 10, QLatin1Char('0'));
+}
 
-QString hex2(int value) { return QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper(); }
+QString hex2(int value) {
+    return QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper();
+}
 
 // A marker group read as a number: its leading integer, 0 for none.
-int groupValue(const QString& group) { return roundHalfEven(parseNumber(group)); }
+int groupValue(const QString& group) {
+    return roundHalfEven(parseNumber(group));
+}
 
 QString decodeText(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8);
@@ -104,8 +110,9 @@ RomPalette parseMarkerLine(const QString& markerLine) {
         const int slot = slotOfCode(group.constData());
         if (slot < 0)
             continue;
-        palette.colors[slot] = Rgb{std::clamp(valueAt(i + 1), 0, 255), std::clamp(valueAt(i + 2), 0, 255),
-                                  std::clamp(valueAt(i + 3), 0, 255)};
+        palette.colors[slot] =
+            Rgb{std::clamp(valueAt(i + 1), 0, 255), std::clamp(valueAt(i + 2), 0, 255),
+                std::clamp(valueAt(i + 3), 0, 255)};
         i += 3;
     }
     return palette;

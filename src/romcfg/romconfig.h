@@ -12,7 +12,9 @@ struct Rgb {
     int red = 0;
     int green = 0;
     int blue = 0;
-    bool operator==(const Rgb& o) const { return red == o.red && green == o.green && blue == o.blue; }
+    bool operator==(const Rgb& o) const {
+        return red == o.red && green == o.green && blue == o.blue;
+    }
 };
 
 // "#" and two upper-case hex digits a channel: #FF8000.
@@ -46,7 +48,9 @@ struct RomPalette {
     int brightness = 0;
 };
 
-inline QString markerPrefix() { return QStringLiteral("'Zemplo."); }
+inline QString markerPrefix() {
+    return QStringLiteral("'Zemplo.");
+}
 
 RomPalette parseMarkerLine(const QString& markerLine);
 // Every slot unset and brightness 0 when there is no file or no marker line.

@@ -14,7 +14,9 @@ QString romBaseName(const QString& romPath) {
     return fileName.size() <= 3 ? QString() : fileName.chopped(3);
 }
 
-QString noConfigCaption() { return QStringLiteral("No .cfg file !"); }
+QString noConfigCaption() {
+    return QStringLiteral("No .cfg file !");
+}
 
 QString deleteButtonCaption(const QString& romPath, bool configExists) {
     return configExists ? QStringLiteral("Kill ") + romBaseName(romPath) + QStringLiteral(".cfg !")

@@ -25,17 +25,17 @@ AboutWindow::AboutWindow(UrlOpener& opener, QWidget* mainWindow, AuthorAddresses
     title.setBold(true);
     Label2->setFont(title);
     Label2->setAlignment(Qt::AlignCenter);
-    Label3 = named(new QLabel(QStringLiteral("Written by Korvid - Version 2.63 for VGB-DOS 0.85"),
-                              this),
-                   "Label3", QRect(10, 38, 280, 18));
+    Label3 =
+        named(new QLabel(QStringLiteral("Written by Korvid - Version 2.63 for VGB-DOS 0.85"), this),
+              "Label3", QRect(10, 38, 280, 18));
     Label3->setAlignment(Qt::AlignCenter);
-    Label4 = named(new QLabel(QStringLiteral("This program is freeware: share it, never sell it."),
-                              this),
-                   "Label4", QRect(10, 58, 280, 18));
+    Label4 = named(
+        new QLabel(QStringLiteral("This program is freeware: share it, never sell it."), this),
+        "Label4", QRect(10, 58, 280, 18));
     Label4->setAlignment(Qt::AlignCenter);
 
-    Frame1 = named(new QGroupBox(QStringLiteral("Updates :"), this), "Frame1",
-                   QRect(10, 82, 280, 64));
+    Frame1 =
+        named(new QGroupBox(QStringLiteral("Updates :"), this), "Frame1", QRect(10, 82, 280, 64));
     Label1 = named(new QLabel(m_addresses.webSite, Frame1), "Label1", QRect(8, 18, 264, 18));
     Label5 = named(new QLabel(QStringLiteral("E-Mail: ") + m_addresses.email, Frame1), "Label5",
                    QRect(8, 38, 264, 18));
@@ -47,13 +47,15 @@ AboutWindow::AboutWindow(UrlOpener& opener, QWidget* mainWindow, AuthorAddresses
 
     Command2 = named(new QPushButton(QStringLiteral("Go to the Rorizor site !"), this), "Command2",
                      QRect(10, 156, 280, 28));
-    Command1 = named(new QPushButton(QStringLiteral("Ok..."), this), "Command1",
-                     QRect(100, 192, 100, 28));
+    Command1 =
+        named(new QPushButton(QStringLiteral("Ok..."), this), "Command1", QRect(100, 192, 100, 28));
     connect(Command2, &QPushButton::clicked, this, &AboutWindow::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &AboutWindow::Command1_Click);
 }
 
-void AboutWindow::placeOnMainWindow() { move(m_mainWindow->pos()); }
+void AboutWindow::placeOnMainWindow() {
+    move(m_mainWindow->pos());
+}
 
 bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Label5 && event->type() == QEvent::MouseButtonRelease &&
@@ -64,7 +66,9 @@ bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void AboutWindow::Command2_Click() { m_opener.open(m_addresses.homePage); }
+void AboutWindow::Command2_Click() {
+    m_opener.open(m_addresses.homePage);
+}
 
 void AboutWindow::Label5_Click() {
     m_opener.open(QUrl(QStringLiteral("mailto:") + m_addresses.email));

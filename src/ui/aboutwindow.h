@@ -28,14 +28,14 @@ public:
     void Label5_Click();   // a new mail
     void Command1_Click(); // "Ok..."
 
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QGroupBox* Frame1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label5 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command1 = nullptr;
+    QLabel* Label2 = nullptr;        // program name
+    QLabel* Label3 = nullptr;        // author credit
+    QLabel* Label4 = nullptr;        // notice
+    QGroupBox* Frame1 = nullptr;     // "Updates :"
+    QLabel* Label1 = nullptr;        // web site, text only
+    QLabel* Label5 = nullptr;        // e-mail, opens a new mail
+    QPushButton* Command2 = nullptr; // home page
+    QPushButton* Command1 = nullptr; // "Ok..."
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -8,9 +8,9 @@ namespace artwork {
 
 enum class Button { Keys, Load, Save, Play, Quit, About };
 
-QPixmap logo();                         // 421 x 51
-QPixmap button(Button which, bool on);  // OFF image at rest, ON image under the mouse
-QPixmap selectPicture();                // 16 x 13
+QPixmap logo();                        // 421 x 51
+QPixmap button(Button which, bool on); // OFF image at rest, ON image under the mouse
+QPixmap selectPicture();               // 16 x 13
 QSize buttonSize(Button which);
 
 } // namespace artwork

@@ -7,8 +7,7 @@ const QColor kDark(0x40, 0x40, 0x40);
 enum { Top, Left, Bottom, Right };
 } // namespace
 
-Bevel::Bevel(QWidget* parent, const QRect& around, const char* const names[4])
-    : m_around(around) {
+Bevel::Bevel(QWidget* parent, const QRect& around, const char* const names[4]) : m_around(around) {
     for (int i = 0; i < 4; ++i) {
         m_lines[i] = new QFrame(parent);
         m_lines[i]->setObjectName(QString::fromLatin1(names[i]));
@@ -39,9 +38,13 @@ void Bevel::setLook(Look look) {
     place(look == Look::Pressed ? 2 : 1);
 }
 
-void Bevel::setThin() { place(1); }
+void Bevel::setThin() {
+    place(1);
+}
 
-QColor Bevel::color(int line) const { return m_lines[line]->palette().color(QPalette::Window); }
+QColor Bevel::color(int line) const {
+    return m_lines[line]->palette().color(QPalette::Window);
+}
 
 int Bevel::width(int line) const {
     return line == Top || line == Bottom ? m_lines[line]->height() : m_lines[line]->width();

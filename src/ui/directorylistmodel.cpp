@@ -12,8 +12,8 @@ void DirectoryListModel::setPath(const QString& path) {
     m_ancestors.prepend(walk.absolutePath());
     while (walk.cdUp())
         m_ancestors.prepend(walk.absolutePath());
-    m_children = QDir(m_path).entryList(QDir::Dirs | QDir::NoDotAndDotDot,
-                                        QDir::Name | QDir::IgnoreCase);
+    m_children =
+        QDir(m_path).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     endResetModel();
 }
 

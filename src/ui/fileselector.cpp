@@ -40,7 +40,8 @@ FileSelector::FileSelector(const SelectorSpec& spec, QWidget* mainWindow, QLineE
     setFixedSize(kBrowseWidth + extraWidth, kHeight);
     setFont(mainWindow->font());
 
-    QGroupBox* driveFrame = frame(this, "DriveFrame", QStringLiteral("Drive"), QRect(6, 4, 176, 44));
+    QGroupBox* driveFrame =
+        frame(this, "DriveFrame", QStringLiteral("Drive"), QRect(6, 4, 176, 44));
     drive1 = new QComboBox(driveFrame);
     drive1->setObjectName(QStringLiteral("drive1"));
     drive1->setGeometry(6, 16, 164, 22);
@@ -52,7 +53,8 @@ FileSelector::FileSelector(const SelectorSpec& spec, QWidget* mainWindow, QLineE
     Dir1->setGeometry(6, 16, 164, 128);
     Dir1->setModel(m_dirs);
 
-    QGroupBox* fileFrame = frame(this, "FilesFrame", QStringLiteral("Files"), QRect(188, 4, 178, 196));
+    QGroupBox* fileFrame =
+        frame(this, "FilesFrame", QStringLiteral("Files"), QRect(188, 4, 178, 196));
     File1 = new QListView(fileFrame);
     File1->setObjectName(QStringLiteral("File1"));
     File1->setGeometry(6, 16, 166, 174);
@@ -89,7 +91,9 @@ FileSelector::FileSelector(const SelectorSpec& spec, QWidget* mainWindow, QLineE
     setDirectoryPath(start);
 }
 
-QRect FileSelector::extraArea() const { return QRect(kBrowseWidth, 4, m_extraWidth - 6, kHeight - 8); }
+QRect FileSelector::extraArea() const {
+    return QRect(kBrowseWidth, 4, m_extraWidth - 6, kHeight - 8);
+}
 
 void FileSelector::fillDrives() {
     QStringList roots;
@@ -108,7 +112,9 @@ void FileSelector::placeOnMainWindow() {
          m_mainWindow->y() + (10 + kTwipsPerPixel - 1) / kTwipsPerPixel);
 }
 
-QString FileSelector::directoryPath() const { return m_dirs->path(); }
+QString FileSelector::directoryPath() const {
+    return m_dirs->path();
+}
 
 void FileSelector::selectDrive(const QString& rootPath) {
     const int index = drive1->findText(rootPath);
@@ -138,7 +144,9 @@ void FileSelector::Drive1_Change() {
     setDirectoryPath(root);
 }
 
-void FileSelector::Dir1_Change() { setFilePath(m_dirs->path()); }
+void FileSelector::Dir1_Change() {
+    setFilePath(m_dirs->path());
+}
 
 void FileSelector::setFilePath(const QString& path) {
     if (path == m_files->path())
@@ -147,7 +155,9 @@ void FileSelector::setFilePath(const QString& path) {
     File1_PathChange();
 }
 
-void FileSelector::File1_PathChange() { setDirectoryPath(m_files->path()); }
+void FileSelector::File1_PathChange() {
+    setDirectoryPath(m_files->path());
+}
 
 void FileSelector::File1_Click(const QModelIndex& index) {
     const QString name = m_files->fileName(index.row());

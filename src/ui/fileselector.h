@@ -17,10 +17,10 @@ struct SelectorSpec {
     const char* name;
     QString caption;
     QString pattern;
-    QString fileTip;      // empty: no tooltip
-    QString confirm;      // caption of COmmand1
-    QString nameFrame;    // caption of the frame around text1
-    bool selects = true;  // Select hands text1 to the main window and re-enables it
+    QString fileTip;       // empty: no tooltip
+    QString confirm;       // caption of COmmand1
+    QString nameFrame;     // caption of the frame around text1
+    bool selects = true;   // Select hands text1 to the main window and re-enables it
     bool nameOnly = false; // a click puts only the file name into text1
 };
 
@@ -48,12 +48,12 @@ public:
     void Command1_Click();
     void Command2_Click();
 
-    QComboBox* drive1 = nullptr;
-    QListView* Dir1 = nullptr;
-    QListView* File1 = nullptr;
-    QLineEdit* text1 = nullptr; // the chosen path
-    QPushButton* COmmand1 = nullptr;
-    QPushButton* Command2 = nullptr;
+    QComboBox* drive1 = nullptr;     // mounted file systems
+    QListView* Dir1 = nullptr;       // folders
+    QListView* File1 = nullptr;      // files matching the pattern
+    QLineEdit* text1 = nullptr;      // the chosen path
+    QPushButton* COmmand1 = nullptr; // Select, Save or Load
+    QPushButton* Command2 = nullptr; // Cancel
 
     DirectoryListModel* directoryModel() const { return m_dirs; }
     FileListModel* fileModel() const { return m_files; }

@@ -13,7 +13,6 @@
 namespace {
 constexpr int kExtraWidth = 210;
 
-
 QFrame* line(QWidget* parent, const char* name, const QRect& geometry) {
     auto* l = named(new QFrame(parent), name, geometry);
     l->setFrameShape(QFrame::HLine);
@@ -38,7 +37,8 @@ GameFileSelector::GameFileSelector(QWidget* mainWindow, QLineEdit* romPath)
         box->setReadOnly(true);
 
     Line1 = line(this, "Line1", QRect(area.x(), area.y() + 118, area.width(), 2));
-    Combo1 = named(new QComboBox(this), "Combo1", QRect(area.x(), area.y() + 130, area.width(), 22));
+    Combo1 =
+        named(new QComboBox(this), "Combo1", QRect(area.x(), area.y() + 130, area.width(), 22));
     Combo1->setEditable(true);
     Combo1->addItems({QStringLiteral("As Text"), QStringLiteral("As HTML")});
     Combo1->setCurrentIndex(0);

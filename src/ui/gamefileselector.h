@@ -17,11 +17,11 @@ public:
     // Runs at every change of text1, however it was made.
     void Text1_Change();
 
-    QLineEdit* Text2 = nullptr; // title
-    QLineEdit* Text3 = nullptr; // cartridge type
-    QLineEdit* Text4 = nullptr; // ROM size
-    QComboBox* Combo1 = nullptr;  // list kind
-    QCheckBox* Check1 = nullptr;  // zip names in the HTML list
+    QLineEdit* Text2 = nullptr;  // title
+    QLineEdit* Text3 = nullptr;  // cartridge type
+    QLineEdit* Text4 = nullptr;  // ROM size
+    QComboBox* Combo1 = nullptr; // list kind
+    QCheckBox* Check1 = nullptr; // zip names in the HTML list
     QLabel* Label1 = nullptr;
     QPushButton* Command3 = nullptr; // "Make List..."
     QFrame* Line1 = nullptr;

@@ -30,7 +30,9 @@ LauncherWindows::LauncherWindows(Pad& pad, UrlOpener& opener, Prompter& prompter
     : m_pad(pad), m_opener(opener), m_prompter(prompter),
       m_romConfig(std::make_unique<RomConfigActions>(pad, prompter)) {}
 
-LauncherWindows::~LauncherWindows() { delete m_wizard; }
+LauncherWindows::~LauncherWindows() {
+    delete m_wizard;
+}
 
 void LauncherWindows::openWizard() {
     m_pad.hide();

@@ -30,7 +30,9 @@ namespace {
 constexpr int kWindowWidth = 428;
 constexpr int kWindowHeight = 512;
 
-bool isChecked(const QCheckBox* box) { return box->checkState() != Qt::Unchecked; }
+bool isChecked(const QCheckBox* box) {
+    return box->checkState() != Qt::Unchecked;
+}
 
 } // namespace
 
@@ -62,7 +64,8 @@ Pad::Pad(PadServices services, QWidget* parent) : QWidget(parent), m_services(se
     connect(m_about.box, &PictureBox::clicked, this, &Pad::Picture7_Click);
     connect(Picture3, &PictureBox::clicked, this, &Pad::Picture3_Click);
     connect(Picture4, &PictureBox::clicked, this, &Pad::Picture4_Click);
-    connect(Picture22, &PictureBox::clicked, this, [this] { openDisabling(m_windows.showGifSelector); });
+    connect(Picture22, &PictureBox::clicked, this,
+            [this] { openDisabling(m_windows.showGifSelector); });
     connect(Command2, &QPushButton::clicked, this, &Pad::Command2_Click);
     connect(Command5, &QPushButton::clicked, this, &Pad::Command5_Click);
     connect(ifreq, &QScrollBar::valueChanged, this, &Pad::ifreq_Change);
@@ -225,14 +228,14 @@ void Pad::moveOntoScreen(double leftTwips, double topTwips) {
 
 void Pad::Picture5_Click() {
     if (Text4->text().isEmpty() && m_windows.showEmulatorSelector)
-        m_windows.showEmulatorSelector(); // without disabling the main window
+        m_windows.showEmulatorSelector();             // without disabling the main window
     const DosLocation rom = locateRom(Text1->text()); // before the directory changes
 
     const LaunchPlan plan = planLaunch(settings(), rom);
     if (plan.changesDirectory && !QDir::setCurrent(plan.emulatorDirectory)) {
-        m_services.prompter.critical(
-            this, launchFailureTitle(),
-            QStringLiteral("The emulator's folder cannot be entered:\n%1").arg(plan.emulatorDirectory));
+        m_services.prompter.critical(this, launchFailureTitle(),
+                                     QStringLiteral("The emulator's folder cannot be entered:\n%1")
+                                         .arg(plan.emulatorDirectory));
         return;
     }
     if (plan.resetBackground)
@@ -260,9 +263,15 @@ void Pad::openDisabling(const std::function<void()>& show) {
     show();
 }
 
-void Pad::Picture3_Click() { openDisabling(m_windows.showRomSelector); }
-void Pad::Picture4_Click() { openDisabling(m_windows.showEmulatorSelector); }
-void Pad::Picture7_Click() { openDisabling(m_windows.showAbout); }
+void Pad::Picture3_Click() {
+    openDisabling(m_windows.showRomSelector);
+}
+void Pad::Picture4_Click() {
+    openDisabling(m_windows.showEmulatorSelector);
+}
+void Pad::Picture7_Click() {
+    openDisabling(m_windows.showAbout);
+}
 
 void Pad::Picture8_Click() {
     if (m_windows.showConfigSaver)

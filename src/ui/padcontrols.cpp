@@ -71,7 +71,9 @@ PictureBox* selectButton(QWidget* parent, const char* name, const QPoint& at) {
     return box;
 }
 
-QString utf8(const char* text) { return QString::fromUtf8(text); }
+QString utf8(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 } // namespace
 
@@ -99,19 +101,19 @@ void Pad::buildCartridgeRow() {
 void Pad::buildOptionLists() {
     int y = kColumnsY;
     const auto next = [&y] { return std::exchange(y, y + 24); };
-    Combo4 = optionList(this, "Combo4",
-                        {utf8("0 - Video 320x200 Title screen"),
-                         utf8("1 - Video 320x200 No title screen"),
-                         utf8("2 - Video 360x144 Full screen"), utf8("3 - Video 180x144 Full screen"),
-                         utf8("4 - Vid\xC3\xA9o 256x200 Title screen"),
-                         utf8("5 - Vid\xC3\xA9o 256x200 No title screen")},
-                        QStringLiteral("Screen setup..."), next());
+    Combo4 = optionList(
+        this, "Combo4",
+        {utf8("0 - Video 320x200 Title screen"), utf8("1 - Video 320x200 No title screen"),
+         utf8("2 - Video 360x144 Full screen"), utf8("3 - Video 180x144 Full screen"),
+         utf8("4 - Vid\xC3\xA9o 256x200 Title screen"),
+         utf8("5 - Vid\xC3\xA9o 256x200 No title screen")},
+        QStringLiteral("Screen setup..."), next());
     Combo5 = optionList(this, "Combo5", {utf8("0 - No Sound"), utf8("1 - Adlib")},
                         QStringLiteral("Sound setup..."), next());
-    Combo6 = optionList(this, "Combo6",
-                        {utf8("0 - Mono"), utf8("1 - Normal Stereo"),
-                         utf8("2 - Reversed St\xC3\xA9r\xC3\xA9o")},
-                        QStringLiteral("Stereo setup..."), next());
+    Combo6 = optionList(
+        this, "Combo6",
+        {utf8("0 - Mono"), utf8("1 - Normal Stereo"), utf8("2 - Reversed St\xC3\xA9r\xC3\xA9o")},
+        QStringLiteral("Stereo setup..."), next());
     Combo3 = optionList(this, "Combo3",
                         {utf8("0 - No Buttons swap"), utf8("1 - Swap Joystick buttons"),
                          utf8("2 - Swap Keyboard buttons"), utf8("3 - Swap both")},
@@ -125,8 +127,8 @@ void Pad::buildOptionLists() {
 
 void Pad::buildLeftFrames() {
     const int y0 = kColumnsY + 5 * 24 + 2;
-    Frame7 = frame(this, "Frame7", QStringLiteral("Screen refresh"),
-                   QRect(kLeftX, y0, kLeftWidth, 64));
+    Frame7 =
+        frame(this, "Frame7", QStringLiteral("Screen refresh"), QRect(kLeftX, y0, kLeftWidth, 64));
     Label3 = make<QLabel>(Frame7, "Label3", QRect(6, 18, 90, 18));
     Label3->setText(QStringLiteral("Vblank period  "));
     Text3 = make<QLineEdit>(Frame7, "Text3", QRect(98, 17, kLeftWidth - 104, 20));
@@ -135,8 +137,8 @@ void Pad::buildLeftFrames() {
     Text5 = make<QLineEdit>(Frame7, "Text5", QRect(98, 39, kLeftWidth - 104, 20));
 
     const int y1 = y0 + 68;
-    Frame6 = frame(this, "Frame6", QStringLiteral("Sound Volume"),
-                   QRect(kLeftX, y1, kLeftWidth, 42));
+    Frame6 =
+        frame(this, "Frame6", QStringLiteral("Sound Volume"), QRect(kLeftX, y1, kLeftWidth, 42));
     volume = slider(this, "volume", kVolumeMax, QRect(kLeftX + 8, y1 + 18, kLeftWidth - 16, 17));
 
     const int y2 = y1 + 46;
@@ -147,8 +149,8 @@ void Pad::buildLeftFrames() {
     Check7 = check(Frame3, "Check7", QStringLiteral("Disable Joypad"), QRect(8, 53, 130, 18));
 
     const int y3 = y2 + 78;
-    Frame11 = frame(this, "Frame11", QStringLiteral("Key mapping"),
-                    QRect(kLeftX, y3, kLeftWidth, 44));
+    Frame11 =
+        frame(this, "Frame11", QStringLiteral("Key mapping"), QRect(kLeftX, y3, kLeftWidth, 44));
     Text7 = make<QLineEdit>(Frame11, "Text7", QRect(6, 17, kLeftWidth - 12, 20));
 }
 
@@ -211,11 +213,26 @@ void Pad::buildButtonRow() {
         {&m_keys, artwork::Button::Keys, "Picture2", "Picture17", "Picture16", 8, {}},
         {&m_load, artwork::Button::Load, "Picture9", "Picture19", "Picture18", 34, {}},
         {&m_save, artwork::Button::Save, "Picture8", "Picture21", "Picture20", 60, {}},
-        {&m_play, artwork::Button::Play, "Picture5", "Picture11", "Picture10", 202,
+        {&m_play,
+         artwork::Button::Play,
+         "Picture5",
+         "Picture11",
+         "Picture10",
+         202,
          {"Line4", "Line2", "ligne", "Line3"}},
-        {&m_quit, artwork::Button::Quit, "Picture6", "Picture13", "Picture12", 270,
+        {&m_quit,
+         artwork::Button::Quit,
+         "Picture6",
+         "Picture13",
+         "Picture12",
+         270,
          {"Line8", "Line9", "Line10", "Line11"}},
-        {&m_about, artwork::Button::About, "Picture7", "Picture14", "Picture15", 338,
+        {&m_about,
+         artwork::Button::About,
+         "Picture7",
+         "Picture14",
+         "Picture15",
+         338,
          {"Line13", "Line12", "Line14", "Line15"}},
     };
     for (const Spec& spec : specs) {

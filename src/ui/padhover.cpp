@@ -30,7 +30,9 @@ bool Pad::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void Pad::mouseMoveEvent(QMouseEvent*) { Form_MouseMove(); }
+void Pad::mouseMoveEvent(QMouseEvent*) {
+    Form_MouseMove();
+}
 
 void Pad::Form_MouseMove() {
     KeysOFF();
@@ -77,12 +79,24 @@ void Pad::setImage(ImageButton& button, bool on) {
     button.box->setPixmap((on ? button.onStore : button.offStore)->pixmap());
 }
 
-void Pad::KeysOFF() { setImage(m_keys, false); }
-void Pad::KeysON() { setImage(m_keys, true); }
-void Pad::LoadsOFF() { setImage(m_load, false); }
-void Pad::LoadsON() { setImage(m_load, true); }
-void Pad::SavesOFF() { setImage(m_save, false); }
-void Pad::savesON() { setImage(m_save, true); }
+void Pad::KeysOFF() {
+    setImage(m_keys, false);
+}
+void Pad::KeysON() {
+    setImage(m_keys, true);
+}
+void Pad::LoadsOFF() {
+    setImage(m_load, false);
+}
+void Pad::LoadsON() {
+    setImage(m_load, true);
+}
+void Pad::SavesOFF() {
+    setImage(m_save, false);
+}
+void Pad::savesON() {
+    setImage(m_save, true);
+}
 
 void Pad::playOFF() {
     setImage(m_play, false);
@@ -109,8 +123,12 @@ void Pad::HelpOFF() {
     m_about.bevel->setLook(Bevel::Look::Rest);
 }
 
-void Pad::Picture5_MouseDown() { m_play.bevel->setLook(Bevel::Look::Pressed); }
-void Pad::Picture5_MouseUp() { m_play.bevel->setThin(); }
+void Pad::Picture5_MouseDown() {
+    m_play.bevel->setLook(Bevel::Look::Pressed);
+}
+void Pad::Picture5_MouseUp() {
+    m_play.bevel->setThin();
+}
 
 bool Pad::showsOnImage(const QString& pictureName) const {
     for (const ImageButton* b : {&m_keys, &m_load, &m_save, &m_play, &m_quit, &m_about})

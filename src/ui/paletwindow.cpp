@@ -15,7 +15,9 @@
 
 namespace {
 
-QString idleCaption() { return QStringLiteral("Idle..."); }
+QString idleCaption() {
+    return QStringLiteral("Idle...");
+}
 
 QScrollBar* slider(QWidget* parent, const char* name, int minimum, int maximum, const QRect& g) {
     auto* bar = named(new QScrollBar(Qt::Horizontal, parent), name, g);
@@ -53,7 +55,8 @@ void PaletWindow::buildMixer() {
     Frame2 = named(new QGroupBox(QStringLiteral("Sample"), this), "Frame2", QRect(8, 6, 120, 58));
     Text1 = named(new QLineEdit(Frame2), "Text1", QRect(8, 18, 104, 32));
     Text1->setReadOnly(true);
-    Frame3 = named(new QGroupBox(QStringLiteral("RGB Code"), this), "Frame3", QRect(8, 68, 120, 46));
+    Frame3 =
+        named(new QGroupBox(QStringLiteral("RGB Code"), this), "Frame3", QRect(8, 68, 120, 46));
     Text2 = named(new QLineEdit(Frame3), "Text2", QRect(8, 17, 104, 22));
     QFont bold = Text2->font();
     bold.setBold(true);
@@ -86,20 +89,25 @@ void PaletWindow::buildSlots() {
         const QByteArray swatchName = "Text" + QByteArray::number(s.swatch);
         m_buttons[slot] = button(this, buttonName.constData(), QString::fromLatin1(s.caption),
                                  QRect(x, y, 150, 23));
-        m_swatches[slot] = named(new QLineEdit(this), swatchName.constData(), QRect(x + 156, y + 1, 40, 21));
+        m_swatches[slot] =
+            named(new QLineEdit(this), swatchName.constData(), QRect(x + 156, y + 1, 40, 21));
         m_swatches[slot]->setReadOnly(true);
-        connect(m_buttons[slot], &QPushButton::clicked, this, [this, slot] { slotButton_Click(slot); });
+        connect(m_buttons[slot], &QPushButton::clicked, this,
+                [this, slot] { slotButton_Click(slot); });
     }
 }
 
 void PaletWindow::buildBottom() {
-    Frame4 = named(new QGroupBox(QStringLiteral("Brightness"), this), "Frame4", QRect(8, 338, 216, 44));
+    Frame4 =
+        named(new QGroupBox(QStringLiteral("Brightness"), this), "Frame4", QRect(8, 338, 216, 44));
     HScroll4 = slider(Frame4, "HScroll4", -100, 100, QRect(8, 18, 200, 18));
     connect(HScroll4, &QScrollBar::valueChanged, this, &PaletWindow::HScroll4_Change);
     connect(HScroll4, &QScrollBar::sliderMoved, this, &PaletWindow::HScroll4_Change);
     Command20 = button(this, "Command20", QString(), QRect(232, 342, 216, 22));
-    Command21 = button(this, "Command21", QStringLiteral("Reset all colors !"), QRect(232, 366, 216, 22));
-    Command17 = button(this, "Command17", QStringLiteral("Save .cfg and close"), QRect(8, 392, 140, 24));
+    Command21 =
+        button(this, "Command21", QStringLiteral("Reset all colors !"), QRect(232, 366, 216, 22));
+    Command17 =
+        button(this, "Command17", QStringLiteral("Save .cfg and close"), QRect(8, 392, 140, 24));
     Command19 = button(this, "Command19", QStringLiteral("About..."), QRect(158, 392, 140, 24));
     Command18 = button(this, "Command18", QStringLiteral("Cancel"), QRect(308, 392, 140, 24));
     connect(Command20, &QPushButton::clicked, this, &PaletWindow::Command20_Click);
@@ -109,7 +117,9 @@ void PaletWindow::buildBottom() {
     connect(Command19, &QPushButton::clicked, this, &PaletWindow::Command19_Click);
 }
 
-void PaletWindow::paintSwatch(int slot, const QColor& color) { setBackground(m_swatches[slot], color); }
+void PaletWindow::paintSwatch(int slot, const QColor& color) {
+    setBackground(m_swatches[slot], color);
+}
 
 void PaletWindow::Form_Load() {
     HScroll1_Change();
@@ -119,7 +129,8 @@ void PaletWindow::Form_Load() {
     m_model.startFrom(palette);
     for (int slot = 0; slot < kSlotCount; ++slot) {
         const auto& color = palette.colors[slot];
-        paintSwatch(slot, color ? QColor(color->red, color->green, color->blue) : QColor(Qt::white));
+        paintSwatch(slot,
+                    color ? QColor(color->red, color->green, color->blue) : QColor(Qt::white));
     }
     if (palette.brightness != 0)
         HScroll4->setValue(palette.brightness); // runs the brightness change
@@ -169,8 +180,8 @@ void PaletWindow::Command17_Click() {
     }
     returnToMainWindow();
     if (!m_pad.Text1->text().isEmpty())
-        m_pad.Command5->setText(
-            deleteButtonCaption(m_pad.Text1->text(), !m_configPath.isEmpty() && FileExist(m_configPath)));
+        m_pad.Command5->setText(deleteButtonCaption(
+            m_pad.Text1->text(), !m_configPath.isEmpty() && FileExist(m_configPath)));
     emit finished();
 }
 

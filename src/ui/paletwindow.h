@@ -23,34 +23,34 @@ public:
     PaletWindow(Pad& pad, Prompter& prompter, std::function<void()> showAbout);
 
     void Form_Load();
-    void HScroll1_Change(); // the three colour sliders share one handler
+    void HScroll1_Change();          // the three colour sliders share one handler
     void slotButton_Click(int slot); // Command1_Click ... Command16_Click
-    void Command20_Click(); // Clear
-    void Command21_Click(); // "Reset all colors !"
-    void HScroll4_Change(); // brightness, also while its thumb is dragged
-    void Command17_Click(); // "Save .cfg and close"
-    void Command18_Click(); // "Cancel"
-    void Command19_Click(); // "About..."
+    void Command20_Click();          // Clear
+    void Command21_Click();          // "Reset all colors !"
+    void HScroll4_Change();          // brightness, also while its thumb is dragged
+    void Command17_Click();          // "Save .cfg and close"
+    void Command18_Click();          // "Cancel"
+    void Command19_Click();          // "About..."
 
     const PaletteWizardModel& model() const { return m_model; }
     QLineEdit* swatch(int slot) const { return m_swatches[slot]; }
     QPushButton* slotButton(int slot) const { return m_buttons[slot]; }
 
-    QGroupBox* Frame1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QGroupBox* Frame3 = nullptr;
-    QGroupBox* Frame4 = nullptr;
-    QLineEdit* Text1 = nullptr;   // sample
-    QLineEdit* Text2 = nullptr;   // RGB code
-    QScrollBar* HScroll1 = nullptr; // red
-    QScrollBar* HScroll2 = nullptr; // green
-    QScrollBar* HScroll3 = nullptr; // blue
-    QScrollBar* HScroll4 = nullptr; // brightness
-    QPushButton* Command17 = nullptr;
-    QPushButton* Command18 = nullptr;
-    QPushButton* Command19 = nullptr;
-    QPushButton* Command20 = nullptr;
-    QPushButton* Command21 = nullptr;
+    QGroupBox* Frame1 = nullptr;      // "RGB Color selector"
+    QGroupBox* Frame2 = nullptr;      // "Sample"
+    QGroupBox* Frame3 = nullptr;      // "RGB Code"
+    QGroupBox* Frame4 = nullptr;      // brightness, its caption showing the value
+    QLineEdit* Text1 = nullptr;       // sample
+    QLineEdit* Text2 = nullptr;       // RGB code
+    QScrollBar* HScroll1 = nullptr;   // red
+    QScrollBar* HScroll2 = nullptr;   // green
+    QScrollBar* HScroll3 = nullptr;   // blue
+    QScrollBar* HScroll4 = nullptr;   // brightness
+    QPushButton* Command17 = nullptr; // save and close
+    QPushButton* Command18 = nullptr; // cancel
+    QPushButton* Command19 = nullptr; // About
+    QPushButton* Command20 = nullptr; // clear the selected slot
+    QPushButton* Command21 = nullptr; // reset every slot
 
 signals:
     // Saved or cancelled: the main window is back and this window can go.

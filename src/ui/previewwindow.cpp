@@ -41,8 +41,9 @@ void PreviewWindow::Command2_Click() {
     // A DOS command is one line; line breaks typed into the box join its parts.
     session.commandLine = Text1->toPlainText().replace(QLatin1Char('\n'), QLatin1Char(' '));
     if (session.commandLine.trimmed().isEmpty()) {
-        m_prompter.critical(this, launchFailureTitle(),
-                            QStringLiteral("The command line is empty: there is nothing to start."));
+        m_prompter.critical(
+            this, launchFailureTitle(),
+            QStringLiteral("The command line is empty: there is nothing to start."));
         return;
     }
     if (holdsRedirection(session.commandLine)) {

@@ -23,8 +23,8 @@ public:
     void Command1_Click(); // "Close"
 
     QPlainTextEdit* Text1 = nullptr; // the command line
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr; // "Use it !"
+    QPushButton* Command1 = nullptr; // "Close"
 
 protected:
     void closeEvent(QCloseEvent* event) override;

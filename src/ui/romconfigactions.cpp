@@ -10,7 +10,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-RomConfigActions::RomConfigActions(Pad& pad, Prompter& prompter) : m_pad(pad), m_prompter(prompter) {}
+RomConfigActions::RomConfigActions(Pad& pad, Prompter& prompter)
+    : m_pad(pad), m_prompter(prompter) {}
 
 void RomConfigActions::refreshDeleteCaption() {
     const QString rom = m_pad.Text1->text();
@@ -21,7 +22,8 @@ void RomConfigActions::refreshDeleteCaption() {
 void RomConfigActions::Text1_Change() {
     const QString rom = m_pad.Text1->text();
     if (rom.isEmpty() || rom == QLatin1String(" ") || !FileExist(rom)) {
-        m_prompter.critical(&m_pad, QStringLiteral("Ouch!..."), QStringLiteral("File does not exist !"));
+        m_prompter.critical(&m_pad, QStringLiteral("Ouch!..."),
+                            QStringLiteral("File does not exist !"));
         return;
     }
     // A file too short to hold a title shows none rather than the last ROM's.
@@ -47,9 +49,10 @@ void RomConfigActions::Command5_Click() {
     if (config && FileExist(*config)) {
         QFile file(*config);
         if (!file.remove())
-            m_prompter.critical(&m_pad, QStringLiteral("Ouch!..."),
-                                QStringLiteral("The configuration file could not be deleted:\n%1\n%2")
-                                    .arg(*config, file.errorString()));
+            m_prompter.critical(
+                &m_pad, QStringLiteral("Ouch!..."),
+                QStringLiteral("The configuration file could not be deleted:\n%1\n%2")
+                    .arg(*config, file.errorString()));
     }
     // The caption tells what is on disk now, also after a delete that failed.
     refreshDeleteCaption();

@@ -36,5 +36,9 @@ QString statusHint(const QString& controlName) {
     return hints.value(controlName);
 }
 
-QString waitingForRomHint() { return QStringLiteral("Waiting for a ROM..."); }
-QString readyHint() { return QStringLiteral("Ready..."); }
+QString waitingForRomHint() {
+    return QStringLiteral("Waiting for a ROM...");
+}
+QString readyHint() {
+    return QStringLiteral("Ready...");
+}

@@ -8,8 +8,12 @@
 #include <QProcess>
 #include <QThread>
 
-QString standinExecutable() { return QStringLiteral(ZEMPLO_STANDIN_EXE); }
-QString dosboxExecutable() { return QStringLiteral(ZEMPLO_DOSBOX_EXE); }
+QString standinExecutable() {
+    return QStringLiteral(ZEMPLO_STANDIN_EXE);
+}
+QString dosboxExecutable() {
+    return QStringLiteral(ZEMPLO_DOSBOX_EXE);
+}
 
 QString endToEndUnavailableReason() {
     if (standinExecutable().isEmpty() || !QFileInfo::exists(standinExecutable()))
@@ -37,7 +41,8 @@ StandinRecord readRecord(const QString& path) {
             line.chop(1);
         const int eq = line.indexOf('=');
         if (eq > 0)
-            record.insert(QString::fromLatin1(line.left(eq)), QString::fromLatin1(line.mid(eq + 1)));
+            record.insert(QString::fromLatin1(line.left(eq)),
+                          QString::fromLatin1(line.mid(eq + 1)));
     }
     return record;
 }

@@ -22,4 +22,6 @@ inline bool writeFile(const QString& path, const QByteArray& bytes) {
 }
 
 // A small file whose content does not matter.
-inline void touch(const QString& path) { writeFile(path, "x"); }
+inline void touch(const QString& path) {
+    writeFile(path, "x");
+}
