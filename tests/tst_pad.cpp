@@ -458,6 +458,7 @@ void PadTest::previewUseItAndClose() {
     f->prompter.m_prompts.clear();
     f->control<QLineEdit>("Text4")->setText(m_dir->filePath("emu/VGB.EXE"));
     f->control<QCheckBox>("Check6")->setChecked(true);
+    QVERIFY(!f->pad->previewWindow()); // made on first use
     f->pad->Picture5_Click();
     PreviewWindow* preview = f->pad->previewWindow();
     QCOMPARE(preview->objectName(), QString("preview"));

@@ -52,8 +52,6 @@ Pad::Pad(PadServices services, QWidget* parent) : QWidget(parent), m_services(se
     buildButtonRow();
     watchMouseMoves();
 
-    m_preview = std::make_unique<PreviewWindow>(m_services.prompter, m_services.dos, this);
-
     connect(m_keys.box, &PictureBox::clicked, this, &Pad::Picture2_Click);
     connect(m_load.box, &PictureBox::clicked, this, &Pad::Picture9_Click);
     connect(m_save.box, &PictureBox::clicked, this, &Pad::Picture8_Click);
@@ -245,6 +243,8 @@ void Pad::Picture5_Click() {
         return;
     }
     if (isChecked(Check6)) {
+        if (!m_preview) // made on first use, then only hidden and shown
+            m_preview = std::make_unique<PreviewWindow>(m_services.prompter, m_services.dos, this);
         m_preview->showCommand(plan.session);
         setEnabled(false);
         return;

@@ -44,6 +44,7 @@ public:
     LauncherSettings settings() const;
     void applySettings(const LauncherSettings& settings);
 
+    // The command-line preview; null until a launch in preview mode first shows it.
     PreviewWindow* previewWindow() const { return m_preview.get(); }
 
     // Image-button states, for whoever needs to know what is lit.
