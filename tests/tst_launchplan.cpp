@@ -78,7 +78,7 @@ void LaunchPlanTest::stopsBeforeTheDirectoryChange() {
     QVERIFY(plan.stop);
     QCOMPARE(plan.stop->title, title);
     QCOMPARE(plan.stop->text, firstLine + "\n" + m_settings.emulatorPath);
-    QVERIFY(!plan.changesDirectory);
+    QVERIFY(!plan.changesDirectory());
 }
 
 void LaunchPlanTest::splitsAtVgbExeInAnyCase_data() {
@@ -124,7 +124,7 @@ void LaunchPlanTest::tooLongStillChangesDirectory() {
     QVERIFY(plan.stop);
     QCOMPARE(plan.stop->title, QString("Damn :("));
     QCOMPARE(plan.stop->text, QString("CRITICAL ERROR ! The VGB-DOS Command line is too large !"));
-    QVERIFY(plan.changesDirectory);
+    QVERIFY(plan.changesDirectory());
     QCOMPARE(plan.emulatorDirectory, m_emu);
     QVERIFY(plan.resetBackground);
 }
@@ -174,7 +174,7 @@ void LaunchPlanTest::romThatDosCannotOpen() {
     QVERIFY(plan.stop);
     QCOMPARE(plan.stop->title, QString("Oups !"));
     QVERIFY(plan.stop->text.contains(m_settings.romPath));
-    QVERIFY(!plan.changesDirectory);
+    QVERIFY(!plan.changesDirectory());
 }
 
 void LaunchPlanTest::launchWithoutRom() {

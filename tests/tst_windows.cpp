@@ -5,8 +5,8 @@
 #include "gifselector.h"
 #include "launcherwindows.h"
 #include "padfixture.h"
+#include "recordingopener.h"
 #include "romimage.h"
-#include "urlopener.h"
 
 #include <QAbstractItemModelTester>
 #include <QCheckBox>
@@ -20,15 +20,6 @@
 #include <QtTest>
 
 namespace {
-
-class RecordingOpener : public UrlOpener {
-public:
-    bool open(const QUrl& url) override {
-        m_urls << url;
-        return true;
-    }
-    QList<QUrl> m_urls;
-};
 
 QModelIndex fileIndex(FileSelector& w, const QString& name) {
     return w.fileModel()->index(w.fileModel()->indexOf(name));

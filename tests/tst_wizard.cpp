@@ -3,8 +3,8 @@
 #include "launcherwindows.h"
 #include "padfixture.h"
 #include "paletwindow.h"
+#include "recordingopener.h"
 #include "romimage.h"
-#include "urlopener.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -14,11 +14,6 @@
 #include <QtTest>
 
 namespace {
-
-class NoOpener : public UrlOpener {
-public:
-    bool open(const QUrl&) override { return true; }
-};
 
 QByteArray readAll(const QString& path) {
     QFile file(path);
@@ -63,7 +58,7 @@ private:
     void save(PaletWindow* w);
 
     std::unique_ptr<PadFixture> f;
-    NoOpener m_opener;
+    RecordingOpener m_opener;
     std::unique_ptr<LauncherWindows> m_windows;
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_rom, m_cfg;

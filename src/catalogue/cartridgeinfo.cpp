@@ -50,33 +50,47 @@ QString romSizeText(quint8 code) {
     }
 }
 
-std::optional<QString> readCartridgeTitle(const QString& path) {
+namespace {
+
+// The header bytes from the title on, `length` of them, or why they cannot be had.
+struct HeaderBytes {
+    QByteArray bytes;
+    QString error;
+};
+
+HeaderBytes readHeaderBytes(const QString& path, qint64 length) {
+    const QFileInfo fileInfo(path);
+    if (path.isEmpty() || !fileInfo.exists())
+        return {{}, QStringLiteral("no such file")};
+    if (fileInfo.isDir())
+        return {{}, QStringLiteral("a folder, not a ROM")};
     QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly) || !file.seek(kTitleOffset))
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, file.errorString()};
+    QByteArray bytes;
+    if (file.seek(kTitleOffset))
+        bytes = file.read(length);
+    if (bytes.size() < length)
+        return {{}, QStringLiteral("shorter than a cartridge header")};
+    return {bytes, {}};
+}
+
+} // namespace
+
+std::optional<QString> readCartridgeTitle(const QString& path) {
+    const HeaderBytes header = readHeaderBytes(path, 16);
+    if (!header.error.isEmpty())
         return std::nullopt;
-    const QByteArray bytes = file.read(16);
-    if (bytes.size() < 16)
-        return std::nullopt;
-    return cartridgeTitle(bytes);
+    return cartridgeTitle(header.bytes);
 }
 
 CartridgeRead readCartridgeInfo(const QString& path) {
-    const QFileInfo fileInfo(path);
-    if (path.isEmpty() || !fileInfo.exists())
-        return {std::nullopt, QStringLiteral("no such file")};
-    if (fileInfo.isDir())
-        return {std::nullopt, QStringLiteral("a folder, not a ROM")};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt, file.errorString()};
-    if (!file.seek(kTitleOffset))
-        return {std::nullopt, QStringLiteral("shorter than a cartridge header")};
-    const QByteArray header = file.read(kHeaderEnd - kTitleOffset);
-    if (header.size() < kHeaderEnd - kTitleOffset)
-        return {std::nullopt, QStringLiteral("shorter than a cartridge header")};
+    const HeaderBytes header = readHeaderBytes(path, kHeaderEnd - kTitleOffset);
+    if (!header.error.isEmpty())
+        return {std::nullopt, header.error};
     CartridgeInfo info;
-    info.title = cartridgeTitle(header.left(16));
-    info.typeText = cartridgeTypeText(quint8(header.at(0x147 - kTitleOffset)));
-    info.sizeText = romSizeText(quint8(header.at(0x148 - kTitleOffset)));
+    info.title = cartridgeTitle(header.bytes.left(16));
+    info.typeText = cartridgeTypeText(quint8(header.bytes.at(0x147 - kTitleOffset)));
+    info.sizeText = romSizeText(quint8(header.bytes.at(0x148 - kTitleOffset)));
     return {info, {}};
 }

@@ -15,10 +15,8 @@ bool hasWildcard(const QString& name) {
     return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'));
 }
 
-} // namespace
-
-bool matchesDosPattern(const QString& fileName, const QString& pattern) {
-    // Only * and ? are special on DOS; brackets and the rest match themselves.
+// Only * and ? are special on DOS; brackets and the rest match themselves.
+QRegularExpression dosPatternExpression(const QString& pattern) {
     QString re;
     re.reserve(pattern.size() * 2 + 4);
     for (const QChar c : pattern) {
@@ -29,11 +27,12 @@ bool matchesDosPattern(const QString& fileName, const QString& pattern) {
         else
             re += QRegularExpression::escape(QString(c));
     }
-    const QRegularExpression matcher(QRegularExpression::anchoredPattern(re),
-                                     QRegularExpression::CaseInsensitiveOption |
-                                         QRegularExpression::DotMatchesEverythingOption);
-    return matcher.match(fileName).hasMatch();
+    return QRegularExpression(QRegularExpression::anchoredPattern(re),
+                              QRegularExpression::CaseInsensitiveOption |
+                                  QRegularExpression::DotMatchesEverythingOption);
 }
+
+} // namespace
 
 bool FileExist(const QString& path, const QString& baseDirectory) {
     if (path.isEmpty())
@@ -45,11 +44,12 @@ bool FileExist(const QString& path, const QString& baseDirectory) {
         return isOrdinaryVisibleFile(whole);
     if (hasWildcard(whole.path()))
         return false; // wildcards stand only in the last component
+    const QRegularExpression pattern = dosPatternExpression(name);
     QDirIterator it(whole.path(), QDir::Files | QDir::Hidden | QDir::System);
     while (it.hasNext()) {
         it.next();
         const QFileInfo entry = it.fileInfo();
-        if (isOrdinaryVisibleFile(entry) && matchesDosPattern(entry.fileName(), name))
+        if (isOrdinaryVisibleFile(entry) && pattern.match(entry.fileName()).hasMatch())
             return true;
     }
     return false;

@@ -6,6 +6,3 @@
 // hold the DOS wildcards * and ?, matched regardless of letter case. A relative path is taken
 // from baseDirectory, or from the current directory when that is empty.
 bool FileExist(const QString& path, const QString& baseDirectory = QString());
-
-// Whether a file name matches a DOS-style pattern (* and ?), letter case ignored.
-bool matchesDosPattern(const QString& fileName, const QString& pattern);

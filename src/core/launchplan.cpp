@@ -72,7 +72,6 @@ LaunchPlan planLaunch(const LauncherSettings& settings, const DosLocation& rom) 
         return plan;
     }
 
-    plan.changesDirectory = true;
     plan.emulatorDirectory = QFileInfo(emulatorPath).absolutePath();
     plan.programName = emulatorPath.mid(split);
 

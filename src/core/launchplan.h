@@ -16,11 +16,11 @@ struct LaunchMessage {
 struct LaunchPlan {
     // The message that ends the launch; nothing is started when it is set.
     std::optional<LaunchMessage> stop;
-    // True once the launch got past the emulator checks: the emulator's directory becomes
-    // current even when the launch is then refused.
-    bool changesDirectory = false;
-    QString emulatorDirectory; // host directory holding the emulator
-    QString programName;       // the part of the path from "vgb.exe" on
+    // Set once the launch got past the emulator checks: this directory becomes current even
+    // when the launch is then refused.
+    QString emulatorDirectory;
+    bool changesDirectory() const { return !emulatorDirectory.isEmpty(); }
+    QString programName; // the part of the path from "vgb.exe" on
     QString arguments;
     // The background named no file: the window shows the default label again.
     bool resetBackground = false;

@@ -1,5 +1,7 @@
 #include "romconfigpath.h"
 
+#include "fileexist.h"
+
 std::optional<QString> romConfigPath(const QString& romPath) {
     if (romPath.size() < 2)
         return std::nullopt;
@@ -21,4 +23,9 @@ QString noConfigCaption() {
 QString deleteButtonCaption(const QString& romPath, bool configExists) {
     return configExists ? QStringLiteral("Kill ") + romBaseName(romPath) + QStringLiteral(".cfg !")
                         : noConfigCaption();
+}
+
+QString deleteButtonCaption(const QString& romPath) {
+    const std::optional<QString> config = romConfigPath(romPath);
+    return deleteButtonCaption(romPath, config && FileExist(*config));
 }

@@ -14,4 +14,6 @@ QString romBaseName(const QString& romPath);
 
 // The delete button's caption for a ROM whose configuration file does or does not exist.
 QString deleteButtonCaption(const QString& romPath, bool configExists);
+// The same, by whether the ROM's configuration file exists now.
+QString deleteButtonCaption(const QString& romPath);
 QString noConfigCaption();

@@ -2,6 +2,7 @@
 
 #include "directorylistmodel.h"
 #include "filelistmodel.h"
+#include "named.h"
 #include "twips.h"
 
 #include <QComboBox>
@@ -17,12 +18,6 @@ namespace {
 constexpr int kBrowseWidth = 372;
 constexpr int kHeight = 300;
 
-QGroupBox* frame(QWidget* parent, const char* name, const QString& caption, const QRect& g) {
-    auto* box = new QGroupBox(caption, parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setGeometry(g);
-    return box;
-}
 } // namespace
 
 QString joinPath(const QString& directory, const QString& name) {
@@ -41,20 +36,20 @@ FileSelector::FileSelector(const SelectorSpec& spec, QWidget* mainWindow, QLineE
     setFont(mainWindow->font());
 
     QGroupBox* driveFrame =
-        frame(this, "DriveFrame", QStringLiteral("Drive"), QRect(6, 4, 176, 44));
+        named(new QGroupBox(QStringLiteral("Drive"), this), "DriveFrame", QRect(6, 4, 176, 44));
     drive1 = new QComboBox(driveFrame);
     drive1->setObjectName(QStringLiteral("drive1"));
     drive1->setGeometry(6, 16, 164, 22);
 
-    QGroupBox* dirFrame =
-        frame(this, "DirectoryFrame", QStringLiteral("Directory"), QRect(6, 50, 176, 150));
+    QGroupBox* dirFrame = named(new QGroupBox(QStringLiteral("Directory"), this), "DirectoryFrame",
+                                QRect(6, 50, 176, 150));
     Dir1 = new QListView(dirFrame);
     Dir1->setObjectName(QStringLiteral("Dir1"));
     Dir1->setGeometry(6, 16, 164, 128);
     Dir1->setModel(m_dirs);
 
     QGroupBox* fileFrame =
-        frame(this, "FilesFrame", QStringLiteral("Files"), QRect(188, 4, 178, 196));
+        named(new QGroupBox(QStringLiteral("Files"), this), "FilesFrame", QRect(188, 4, 178, 196));
     File1 = new QListView(fileFrame);
     File1->setObjectName(QStringLiteral("File1"));
     File1->setGeometry(6, 16, 166, 174);
@@ -63,7 +58,8 @@ FileSelector::FileSelector(const SelectorSpec& spec, QWidget* mainWindow, QLineE
     if (!spec.fileTip.isEmpty())
         File1->setToolTip(spec.fileTip);
 
-    QGroupBox* nameFrame = frame(this, "NameFrame", spec.nameFrame, QRect(6, 204, 360, 44));
+    QGroupBox* nameFrame =
+        named(new QGroupBox(spec.nameFrame, this), "NameFrame", QRect(6, 204, 360, 44));
     text1 = new QLineEdit(nameFrame);
     text1->setObjectName(QStringLiteral("text1"));
     text1->setGeometry(6, 16, 348, 20);

@@ -62,8 +62,7 @@ Pad::Pad(PadServices services, QWidget* parent) : QWidget(parent), m_services(se
     connect(m_about.box, &PictureBox::clicked, this, &Pad::Picture7_Click);
     connect(Picture3, &PictureBox::clicked, this, &Pad::Picture3_Click);
     connect(Picture4, &PictureBox::clicked, this, &Pad::Picture4_Click);
-    connect(Picture22, &PictureBox::clicked, this,
-            [this] { openDisabling(m_windows.showGifSelector); });
+    connect(Picture22, &PictureBox::clicked, this, &Pad::Picture22_Click);
     connect(Command2, &QPushButton::clicked, this, &Pad::Command2_Click);
     connect(Command5, &QPushButton::clicked, this, &Pad::Command5_Click);
     connect(ifreq, &QScrollBar::valueChanged, this, &Pad::ifreq_Change);
@@ -230,7 +229,7 @@ void Pad::Picture5_Click() {
     const DosLocation rom = locateRom(Text1->text()); // before the directory changes
 
     const LaunchPlan plan = planLaunch(settings(), rom);
-    if (plan.changesDirectory && !QDir::setCurrent(plan.emulatorDirectory)) {
+    if (plan.changesDirectory() && !QDir::setCurrent(plan.emulatorDirectory)) {
         m_services.prompter.critical(this, launchFailureTitle(),
                                      QStringLiteral("The emulator's folder cannot be entered:\n%1")
                                          .arg(plan.emulatorDirectory));
@@ -271,6 +270,9 @@ void Pad::Picture4_Click() {
 }
 void Pad::Picture7_Click() {
     openDisabling(m_windows.showAbout);
+}
+void Pad::Picture22_Click() {
+    openDisabling(m_windows.showGifSelector);
 }
 
 void Pad::Picture8_Click() {

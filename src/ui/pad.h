@@ -60,6 +60,7 @@ public:
     void Picture7_Click();
     void Picture8_Click();
     void Picture9_Click();
+    void Picture22_Click();
     void Command2_Click();
     void Command5_Click();
     void Text1_Change();

@@ -2,6 +2,7 @@
 // 60 twips (4 px) and is 2295 twips (153 px) wide, the right one starts at 2460 twips (164 px)
 // and is 3855 twips (257 px) wide.
 #include "artwork.h"
+#include "named.h"
 #include "pad.h"
 #include "picturebox.h"
 #include "twips.h"
@@ -25,16 +26,7 @@ constexpr int kColumnsY = 102;
 constexpr int kButtonRowY = 452;
 
 template <typename W> W* make(QWidget* parent, const char* name, const QRect& geometry) {
-    W* w = new W(parent);
-    w->setObjectName(QString::fromLatin1(name));
-    w->setGeometry(geometry);
-    return w;
-}
-
-QGroupBox* frame(QWidget* parent, const char* name, const QString& caption, const QRect& g) {
-    QGroupBox* box = make<QGroupBox>(parent, name, g);
-    box->setTitle(caption);
-    return box;
+    return named(new W(parent), name, geometry);
 }
 
 QCheckBox* check(QWidget* parent, const char* name, const QString& caption, const QRect& g) {
@@ -88,12 +80,12 @@ void Pad::buildLogo() {
 }
 
 void Pad::buildCartridgeRow() {
-    Frame1 = frame(this, "Frame1", QStringLiteral("Cartridge Slot"),
+    Frame1 = named(new QGroupBox(QStringLiteral("Cartridge Slot"), this), "Frame1",
                    QRect(kLeftX, kTopRowY, kRightWidth, 42));
     // The path box lies on the window over its frame, as on the original design.
     Text1 = make<QLineEdit>(this, "Text1", QRect(kLeftX + 8, kTopRowY + 16, kRightWidth - 40, 20));
     Picture3 = selectButton(Frame1, "Picture3", QPoint(kRightWidth - 26, 20));
-    Frame2 = frame(this, "Frame2", QStringLiteral("Game real name"),
+    Frame2 = named(new QGroupBox(QStringLiteral("Game real name"), this), "Frame2",
                    QRect(kLeftX + kRightWidth + 4, kTopRowY, 421 - kRightWidth - 5, 42));
     Text2 = make<QLineEdit>(Frame2, "Text2", QRect(6, 16, Frame2->width() - 12, 20));
 }
@@ -127,8 +119,8 @@ void Pad::buildOptionLists() {
 
 void Pad::buildLeftFrames() {
     const int y0 = kColumnsY + 5 * 24 + 2;
-    Frame7 =
-        frame(this, "Frame7", QStringLiteral("Screen refresh"), QRect(kLeftX, y0, kLeftWidth, 64));
+    Frame7 = named(new QGroupBox(QStringLiteral("Screen refresh"), this), "Frame7",
+                   QRect(kLeftX, y0, kLeftWidth, 64));
     Label3 = make<QLabel>(Frame7, "Label3", QRect(6, 18, 90, 18));
     Label3->setText(QStringLiteral("Vblank period  "));
     Text3 = make<QLineEdit>(Frame7, "Text3", QRect(98, 17, kLeftWidth - 104, 20));
@@ -137,20 +129,20 @@ void Pad::buildLeftFrames() {
     Text5 = make<QLineEdit>(Frame7, "Text5", QRect(98, 39, kLeftWidth - 104, 20));
 
     const int y1 = y0 + 68;
-    Frame6 =
-        frame(this, "Frame6", QStringLiteral("Sound Volume"), QRect(kLeftX, y1, kLeftWidth, 42));
+    Frame6 = named(new QGroupBox(QStringLiteral("Sound Volume"), this), "Frame6",
+                   QRect(kLeftX, y1, kLeftWidth, 42));
     volume = slider(this, "volume", kVolumeMax, QRect(kLeftX + 8, y1 + 18, kLeftWidth - 16, 17));
 
     const int y2 = y1 + 46;
-    Frame3 = frame(this, "Frame3", QStringLiteral("Joypad and Auto Fire"),
+    Frame3 = named(new QGroupBox(QStringLiteral("Joypad and Auto Fire"), this), "Frame3",
                    QRect(kLeftX, y2, kLeftWidth, 74));
     Check1 = check(Frame3, "Check1", QStringLiteral("Button A"), QRect(8, 17, 130, 18));
     Check2 = check(Frame3, "Check2", QStringLiteral("Button B"), QRect(8, 35, 130, 18));
     Check7 = check(Frame3, "Check7", QStringLiteral("Disable Joypad"), QRect(8, 53, 130, 18));
 
     const int y3 = y2 + 78;
-    Frame11 =
-        frame(this, "Frame11", QStringLiteral("Key mapping"), QRect(kLeftX, y3, kLeftWidth, 44));
+    Frame11 = named(new QGroupBox(QStringLiteral("Key mapping"), this), "Frame11",
+                    QRect(kLeftX, y3, kLeftWidth, 44));
     Text7 = make<QLineEdit>(Frame11, "Text7", QRect(6, 17, kLeftWidth - 12, 20));
 }
 
@@ -162,39 +154,41 @@ void Pad::buildRightFrames() {
         return r;
     };
 
-    Frame10 = frame(this, "Frame10", QStringLiteral("Game Genie Codes"), place(42));
+    Frame10 = named(new QGroupBox(QStringLiteral("Game Genie Codes"), this), "Frame10", place(42));
     const int codeWidth = (kRightWidth - 24) / 3;
     Text6 = make<QLineEdit>(Frame10, "Text6", QRect(6, 16, codeWidth, 20));
     Text8 = make<QLineEdit>(Frame10, "Text8", QRect(12 + codeWidth, 16, codeWidth, 20));
     Text9 = make<QLineEdit>(Frame10, "Text9", QRect(18 + 2 * codeWidth, 16, codeWidth, 20));
 
-    Frame12 = frame(this, "Frame12", QStringLiteral("Misc"), place(40));
+    Frame12 = named(new QGroupBox(QStringLiteral("Misc"), this), "Frame12", place(40));
     Check3 = check(Frame12, "Check3", QStringLiteral("No CRC"), QRect(8, 17, 70, 18));
     Check5 = check(Frame12, "Check5", QStringLiteral("Silent Start"), QRect(80, 17, 90, 18));
     Check4 = check(Frame12, "Check4", QStringLiteral("Don't delay"), QRect(172, 17, 82, 18));
 
     // The designed caption ends in a blank; start-up replaces it with the value.
-    Frame4 = frame(this, "Frame4", QStringLiteral("Interrupt frequency "), place(42));
+    Frame4 =
+        named(new QGroupBox(QStringLiteral("Interrupt frequency "), this), "Frame4", place(42));
     ifreq = slider(Frame4, "ifreq", kIfreqMax, QRect(8, 18, kRightWidth - 16, 17));
 
-    Frame8 = frame(this, "Frame8", QStringLiteral("Color scheme Wizard"), place(46));
+    Frame8 = named(new QGroupBox(QStringLiteral("Color scheme Wizard"), this), "Frame8", place(46));
     Command2 = make<QPushButton>(Frame8, "Command2", QRect(8, 16, 110, 24));
     Command2->setText(QStringLiteral("Call Wizard !"));
     Command5 = make<QPushButton>(Frame8, "Command5", QRect(124, 16, kRightWidth - 132, 24));
     Command5->setText(QStringLiteral("No .cfg file !"));
 
-    Frame9 = frame(this, "Frame9", QStringLiteral("GIF Background Image"), place(42));
+    Frame9 =
+        named(new QGroupBox(QStringLiteral("GIF Background Image"), this), "Frame9", place(42));
     text10 = make<QLineEdit>(Frame9, "text10", QRect(6, 16, kRightWidth - 36, 20));
     Picture22 = selectButton(Frame9, "Picture22", QPoint(kRightWidth - 26, 20));
 
     const QRect location = place(42);
-    Frame5 = frame(this, "Frame5", QStringLiteral("VGB-DOS Location"), location);
+    Frame5 = named(new QGroupBox(QStringLiteral("VGB-DOS Location"), this), "Frame5", location);
     // Lies on the window over its frame, like the ROM path.
     Text4 = make<QLineEdit>(this, "Text4",
                             QRect(location.x() + 6, location.y() + 16, kRightWidth - 36, 20));
     Picture4 = selectButton(Frame5, "Picture4", QPoint(kRightWidth - 26, 20));
 
-    Frame13 = frame(this, "Frame13", QStringLiteral("Command line"), place(40));
+    Frame13 = named(new QGroupBox(QStringLiteral("Command line"), this), "Frame13", place(40));
     Check6 = check(Frame13, "Check6", QStringLiteral("Preview mode"), QRect(8, 17, 120, 18));
     Check6->setToolTip(QStringLiteral("Enable the preview mode..."));
 }

@@ -1,6 +1,5 @@
 #include "paletwindow.h"
 
-#include "fileexist.h"
 #include "named.h"
 #include "numberform.h"
 #include "pad.h"
@@ -178,16 +177,11 @@ void PaletWindow::Command17_Click() {
                                 .arg(m_configPath, error));
         return;
     }
-    returnToMainWindow();
-    if (!m_pad.Text1->text().isEmpty())
-        m_pad.Command5->setText(deleteButtonCaption(
-            m_pad.Text1->text(), !m_configPath.isEmpty() && FileExist(m_configPath)));
-    emit finished();
+    finish(true);
 }
 
 void PaletWindow::Command18_Click() {
-    returnToMainWindow();
-    emit finished();
+    finish(false);
 }
 
 void PaletWindow::Command19_Click() {
@@ -195,10 +189,14 @@ void PaletWindow::Command19_Click() {
         m_showAbout();
 }
 
-void PaletWindow::returnToMainWindow() {
+void PaletWindow::finish(bool saved) {
     m_done = true;
     hide();
     m_pad.show();
+    // A save may have made or removed the file; a cancel leaves the caption as it was.
+    if (saved && !m_pad.Text1->text().isEmpty())
+        m_pad.Command5->setText(deleteButtonCaption(m_pad.Text1->text()));
+    emit finished();
 }
 
 void PaletWindow::closeEvent(QCloseEvent* event) {

@@ -64,7 +64,8 @@ private:
     void buildSlots();
     void buildBottom();
     void paintSwatch(int slot, const QColor& color);
-    void returnToMainWindow();
+    // Back to the main window, the wizard done with.
+    void finish(bool saved);
 
     Pad& m_pad;
     Prompter& m_prompter;

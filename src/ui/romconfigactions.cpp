@@ -14,9 +14,7 @@ RomConfigActions::RomConfigActions(Pad& pad, Prompter& prompter)
     : m_pad(pad), m_prompter(prompter) {}
 
 void RomConfigActions::refreshDeleteCaption() {
-    const QString rom = m_pad.Text1->text();
-    const std::optional<QString> config = romConfigPath(rom);
-    m_pad.Command5->setText(deleteButtonCaption(rom, config && FileExist(*config)));
+    m_pad.Command5->setText(deleteButtonCaption(m_pad.Text1->text()));
 }
 
 void RomConfigActions::Text1_Change() {
