@@ -2,12 +2,14 @@
 #include "dosboxrun.h"
 #include "dosenvironment.h"
 #include "dosname.h"
+#include "gameconfigfile.h"
 #include "memorysettingsstore.h"
 #include "pad.h"
 #include "previewwindow.h"
 #include "processstarter.h"
 #include "recordingprompter.h"
 #include "romconfig.h"
+#include "romimage.h"
 #include "settingsio.h"
 
 #include <QCheckBox>
@@ -27,6 +29,7 @@ private slots:
     void previewUseItStartsTheEditedLine();
     void emulatorFindsThePaletteOfAn83Rom();
     void paletteOfALongNamedRom();
+    void gameFileGivenAtStartUpReachesTheEmulator();
 
 private:
     QTemporaryDir m_home;
@@ -109,7 +112,7 @@ void LaunchEndToEndTest::emulatorFindsThePaletteOfAn83Rom() {
     file.write("PUZZLE-ROM-DATA.");
     file.close();
     QCOMPARE(writeRomConfig(m_dir->filePath("my roms/PUZZLE.cfg"), redColourZero()), QString());
-    m_pad->Text1->setText(rom);
+    m_pad->setRomPath(rom);
     QTest::mouseClick(m_pad->findChild<QWidget*>("Picture5"), Qt::LeftButton);
     const StandinRecord record = waitForRecord(m_dir->filePath("emu"), 60000);
     QCOMPARE(record.value("ROM"), QString("D:\\PUZZLE.GB"));
@@ -127,7 +130,7 @@ void LaunchEndToEndTest::paletteOfALongNamedRom() {
     QCOMPARE(writeRomConfig(config, redColourZero()), QString());
     QTest::mouseClick(m_pad->findChild<QWidget*>("Picture5"), Qt::LeftButton);
     const StandinRecord record = waitForRecord(m_dir->filePath("emu"), 60000);
-    const QString romAlias = locateForDos(m_pad->Text1->text(), 'D').dosPath;
+    const QString romAlias = locateForDos(m_pad->romPath(), 'D').dosPath;
     const QString configAlias = locateForDos(config, 'D').dosPath;
     QCOMPARE(record.value("ROM"), romAlias);
     QCOMPARE(record.value("ROMOPEN"), QString("YES"));
@@ -136,6 +139,32 @@ void LaunchEndToEndTest::paletteOfALongNamedRom() {
     QCOMPARE(record.value("CFGOPEN"), sameNumber ? QString("YES") : QString("NO"));
     qInfo("ROM %s, its .cfg %s: the emulator %s it", qPrintable(romAlias), qPrintable(configAlias),
           sameNumber ? "finds" : "does not find");
+}
+
+void LaunchEndToEndTest::gameFileGivenAtStartUpReachesTheEmulator() {
+    QVERIFY(writeFile(m_dir->filePath("my roms/PUZZLE.GB"), "PUZZLE-ROM-DATA."));
+    LauncherSettings game = firstUseSettings();
+    game.romPath = m_dir->filePath("my roms/PUZZLE.GB");
+    game.genie1 = "00A-17B-C49";
+    game.genie3 = "01B";
+    game.noCrc = true;
+    game.volume = 3;
+    game.silentStart = false;
+    game.video = "1 - Video 320x200 No title screen";
+    const QString gameFile = m_dir->filePath("my roms/Puzzle.Zemplo");
+    QCOMPARE(writeGameConfig(gameFile, game), QString());
+
+    // As `zemplo97 "…/Puzzle.Zemplo"` starts: a fresh window that takes the file at start-up.
+    m_pad = std::make_unique<Pad>(PadServices{m_prompter, m_store, *m_dos});
+    QVERIFY(m_pad->Form_Load(gameFile));
+    m_pad->show();
+    QCOMPARE(m_pad->romPath(), game.romPath);
+    QTest::mouseClick(m_pad->findChild<QWidget*>("Picture5"), Qt::LeftButton);
+    QVERIFY2(m_prompter.m_prompts.isEmpty(), qPrintable(m_prompter.m_prompts.value(0).text));
+    const StandinRecord record = waitForRecord(m_dir->filePath("emu"), 60000);
+    QCOMPARE(record.value("TAIL"), QString(" D:\\PUZZLE.GB -video 1 -volume  3 -cheat 00A-17B-C49 "
+                                           "-cheat 01B -nocrc -vperiod 100 -uperiod 2"));
+    QCOMPARE(record.value("ROMDATA"), QString("PUZZLE-ROM-DATA."));
 }
 
 QTEST_MAIN(LaunchEndToEndTest)

@@ -22,6 +22,13 @@ RomConfigContent contentWith(std::initializer_list<std::pair<int, Rgb>> colors, 
     return model.content(brightness);
 }
 
+// What a save puts on disk, byte for byte.
+QByteArray renderRomConfig(const RomConfigContent& content) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("G.cfg");
+    return writeRomConfig(path, content).isEmpty() ? readAll(path) : QByteArray("write failed");
+}
+
 } // namespace
 
 class RomCfgTest : public QObject {
@@ -93,9 +100,6 @@ void RomCfgTest::wholeFileExampleByteForByte() {
                                                   "-backgroundcolor3 #1020A0\r\n"
                                                   "-brightness  50\r\n"
                                                   "'Zemplo.CC0255128000CB3016032160CBR050\r\n"));
-    QTemporaryDir dir;
-    QCOMPARE(writeRomConfig(dir.filePath("PUZZLE.cfg"), content), QString());
-    QCOMPARE(readAll(dir.filePath("PUZZLE.cfg")), renderRomConfig(content));
 }
 
 void RomCfgTest::brightnessFields_data() {

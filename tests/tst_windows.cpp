@@ -3,6 +3,7 @@
 #include "filelistmodel.h"
 #include "gamefileselector.h"
 #include "gifselector.h"
+#include "hostpath.h"
 #include "launcherwindows.h"
 #include "padfixture.h"
 #include "recordingopener.h"
@@ -173,13 +174,13 @@ void WindowsTest::doubleClickSelects() {
     w.setDirectoryPath(m_dir->path());
     const QModelIndex index = fileIndex(w, "Tetris.GB");
     doubleClick(w.File1, index);
-    QCOMPARE(f->pad->Text1->text(), m_dir->filePath("Tetris.GB"));
+    QCOMPARE(f->control<QLineEdit>("Text1")->text(), m_dir->filePath("Tetris.GB"));
     QVERIFY(!w.isVisible());
     QVERIFY(f->pad->isEnabled());
 }
 
 void WindowsTest::cancelKeepsTheTargetAndTheWindowItsPath() {
-    f->pad->Text4->setText("/old/VGB.EXE");
+    f->control<QLineEdit>("Text4")->setText("/old/VGB.EXE");
     f->pad->Picture4_Click();
     FileSelector& w = m_windows->emulatorSelector();
     QCOMPARE(w.windowTitle(), QString("Find out the Emulator..."));
@@ -189,11 +190,11 @@ void WindowsTest::cancelKeepsTheTargetAndTheWindowItsPath() {
     QTest::mouseClick(w.Command2, Qt::LeftButton);
     QVERIFY(!w.isVisible());
     QVERIFY(f->pad->isEnabled());
-    QCOMPARE(f->pad->Text4->text(), QString("/old/VGB.EXE"));
+    QCOMPARE(f->control<QLineEdit>("Text4")->text(), QString("/old/VGB.EXE"));
     f->pad->Picture4_Click();
     QCOMPARE(w.text1->text(), m_dir->filePath("VGB.EXE"));
     QTest::mouseClick(w.COmmand1, Qt::LeftButton);
-    QCOMPARE(f->pad->Text4->text(), m_dir->filePath("VGB.EXE"));
+    QCOMPARE(f->control<QLineEdit>("Text4")->text(), m_dir->filePath("VGB.EXE"));
     QVERIFY(f->pad->isEnabled());
 }
 
@@ -238,7 +239,7 @@ void WindowsTest::gifPreview() {
 }
 
 void WindowsTest::saveAndLoadWindowsLeaveTheMainWindowEnabled() {
-    f->pad->Text2->setText("TETRIS");
+    f->control<QLineEdit>("Text2")->setText("TETRIS");
     f->pad->Picture8_Click();
     FileSelector& saver = m_windows->configSaver();
     QVERIFY(saver.isVisible());
@@ -283,7 +284,7 @@ void WindowsTest::aboutWindow() {
 }
 
 void WindowsTest::launchWithoutEmulatorOpensTheSelectorEnabled() {
-    f->pad->Text4->clear();
+    f->control<QLineEdit>("Text4")->clear();
     f->pad->Picture5_Click();
     QVERIFY(m_windows->emulatorSelector().isVisible());
     QVERIFY(f->pad->isEnabled());

@@ -100,13 +100,13 @@ void WizardTest::save(PaletWindow* w) {
 
 void WizardTest::romPathChangeShowsTitleAndCaption() {
     QVERIFY(writeFile(m_cfg, "-color0 #FF0000\r\n'Zemplo.CC0255000000\r\n"));
-    f->pad->Text1->setText(m_rom);
+    f->control<QLineEdit>("Text1")->setText(m_rom);
     QVERIFY(f->prompter.m_prompts.isEmpty());
-    QCOMPARE(f->pad->Text2->text(), QString("PUZZLE"));
-    QCOMPARE(f->pad->Command5->text(), QString("Kill PUZZLE.cfg !"));
-    QTest::mouseClick(f->pad->Command5, Qt::LeftButton);
+    QCOMPARE(f->control<QLineEdit>("Text2")->text(), QString("PUZZLE"));
+    QCOMPARE(f->control<QPushButton>("Command5")->text(), QString("Kill PUZZLE.cfg !"));
+    QTest::mouseClick(f->control<QPushButton>("Command5"), Qt::LeftButton);
     QVERIFY(!QFile::exists(m_cfg));
-    QCOMPARE(f->pad->Command5->text(), QString("No .cfg file !"));
+    QCOMPARE(f->control<QPushButton>("Command5")->text(), QString("No .cfg file !"));
     QVERIFY(QFile::exists(m_rom));
 }
 
@@ -120,29 +120,29 @@ void WizardTest::missingRomKeepsTitleAndCaption_data() {
 void WizardTest::missingRomKeepsTitleAndCaption() {
     QFETCH(QString, path);
     QVERIFY(writeFile(m_cfg, "'Zemplo.CBR050\r\n"));
-    f->pad->Text1->setText(m_rom);
-    f->pad->Text1->setText(path);
+    f->control<QLineEdit>("Text1")->setText(m_rom);
+    f->control<QLineEdit>("Text1")->setText(path);
     QCOMPARE(f->prompter.m_prompts.size(), 1);
     QCOMPARE(f->prompter.m_prompts.first().title, QString("Ouch!..."));
     QCOMPARE(f->prompter.m_prompts.first().text, QString("File does not exist !"));
     QCOMPARE(f->prompter.m_prompts.first().icon, Prompter::Icon::Critical);
-    QCOMPARE(f->pad->Text2->text(), QString("PUZZLE"));
-    QCOMPARE(f->pad->Command5->text(), QString("Kill PUZZLE.cfg !"));
+    QCOMPARE(f->control<QLineEdit>("Text2")->text(), QString("PUZZLE"));
+    QCOMPARE(f->control<QPushButton>("Command5")->text(), QString("Kill PUZZLE.cfg !"));
 }
 
 void WizardTest::typingIsCheckedWhenEditingEnds() {
     f->pad->activateWindow();
-    f->pad->Text1->setFocus();
-    QTest::keyClicks(f->pad->Text1, "/no/such.gb");
+    f->control<QLineEdit>("Text1")->setFocus();
+    QTest::keyClicks(f->control<QLineEdit>("Text1"), "/no/such.gb");
     QVERIFY(f->prompter.m_prompts.isEmpty());
-    QTest::keyClick(f->pad->Text1, Qt::Key_Return);
+    QTest::keyClick(f->control<QLineEdit>("Text1"), Qt::Key_Return);
     QCOMPARE(f->prompter.m_prompts.size(), 1);
     QCOMPARE(f->prompter.m_prompts.first().text, QString("File does not exist !"));
-    f->pad->Text1->selectAll();
-    QTest::keyClicks(f->pad->Text1, m_rom);
-    QTest::keyClick(f->pad->Text1, Qt::Key_Return);
+    f->control<QLineEdit>("Text1")->selectAll();
+    QTest::keyClicks(f->control<QLineEdit>("Text1"), m_rom);
+    QTest::keyClick(f->control<QLineEdit>("Text1"), Qt::Key_Return);
     QCOMPARE(f->prompter.m_prompts.size(), 1);
-    QCOMPARE(f->pad->Text2->text(), QString("PUZZLE"));
+    QCOMPARE(f->control<QLineEdit>("Text2")->text(), QString("PUZZLE"));
 }
 
 void WizardTest::wizardNeedsAGame() {
@@ -154,15 +154,15 @@ void WizardTest::wizardNeedsAGame() {
 }
 
 void WizardTest::deleteWithoutRomDoesNothing() {
-    QTest::mouseClick(f->pad->Command5, Qt::LeftButton);
+    QTest::mouseClick(f->control<QPushButton>("Command5"), Qt::LeftButton);
     QVERIFY(f->prompter.m_prompts.isEmpty());
-    QCOMPARE(f->pad->Command5->text(), QString("No .cfg file !"));
+    QCOMPARE(f->control<QPushButton>("Command5")->text(), QString("No .cfg file !"));
 }
 
 // ---- The wizard ----
 
 void WizardTest::slotsAndClearCaptions() {
-    f->pad->Text1->setText(m_rom);
+    f->control<QLineEdit>("Text1")->setText(m_rom);
     PaletWindow* w = openWizard();
     QVERIFY(w);
     QCOMPARE(w->objectName(), QString("Palet"));
@@ -183,7 +183,7 @@ void WizardTest::slotsAndClearCaptions() {
 }
 
 void WizardTest::redColourZeroSaved() {
-    f->pad->Text1->setText(m_rom);
+    f->control<QLineEdit>("Text1")->setText(m_rom);
     PaletWindow* w = openWizard();
     QVERIFY(!f->pad->isVisible());
     QVERIFY(w->isVisible());
@@ -194,20 +194,20 @@ void WizardTest::redColourZeroSaved() {
     QCOMPARE(w->Command20->text(), QString("Clear color 0"));
     save(w);
     QCOMPARE(readAll(m_cfg), QByteArray("-color0 #FF0000\r\n'Zemplo.CC0255000000\r\n"));
-    QCOMPARE(f->pad->Command5->text(), QString("Kill PUZZLE.cfg !"));
+    QCOMPARE(f->control<QPushButton>("Command5")->text(), QString("Kill PUZZLE.cfg !"));
     QVERIFY(f->pad->isVisible());
     QVERIFY(!m_windows->wizard());
 }
 
 void WizardTest::saveAtOnceLeavesNoFile() {
-    f->pad->Text1->setText(m_rom);
+    f->control<QLineEdit>("Text1")->setText(m_rom);
     save(openWizard());
     QVERIFY(!QFile::exists(m_cfg));
-    QCOMPARE(f->pad->Command5->text(), QString("No .cfg file !"));
+    QCOMPARE(f->control<QPushButton>("Command5")->text(), QString("No .cfg file !"));
 }
 
 void WizardTest::rgbCodeAndTagDigits() {
-    f->pad->Text1->setText(m_rom);
+    f->control<QLineEdit>("Text1")->setText(m_rom);
     PaletWindow* w = openWizard();
     setSliders(w, 5, 0, 10);
     QCOMPARE(w->Text2->text(), QString("#05000A"));
@@ -217,7 +217,7 @@ void WizardTest::rgbCodeAndTagDigits() {
 }
 
 void WizardTest::clearAndResetAll() {
-    f->pad->Text1->setText(m_rom);
+    f->control<QLineEdit>("Text1")->setText(m_rom);
     PaletWindow* w = openWizard();
     setSliders(w, 1, 2, 3);
     QTest::mouseClick(w->slotButton(0), Qt::LeftButton);
@@ -236,7 +236,7 @@ void WizardTest::clearAndResetAll() {
 }
 
 void WizardTest::brightnessOnly() {
-    f->pad->Text1->setText(m_rom);
+    f->control<QLineEdit>("Text1")->setText(m_rom);
     PaletWindow* w = openWizard();
     w->HScroll4->setSliderDown(true);
     w->HScroll4->setSliderPosition(-20);
@@ -249,7 +249,7 @@ void WizardTest::brightnessOnly() {
 }
 
 void WizardTest::reopeningRestoresFromTheFile() {
-    f->pad->Text1->setText(m_rom);
+    f->control<QLineEdit>("Text1")->setText(m_rom);
     PaletWindow* w = openWizard();
     setSliders(w, 16, 32, 160);
     QTest::mouseClick(w->slotButton(15), Qt::LeftButton);
@@ -272,15 +272,15 @@ void WizardTest::reopeningRestoresFromTheFile() {
 
 void WizardTest::cancelAndFrameCloseLeaveTheFile() {
     QVERIFY(writeFile(m_cfg, "-nosound\r\n'Zemplo.CC1001002003\r\n"));
-    f->pad->Text1->setText(m_rom);
-    f->pad->Command5->setText("caption kept");
+    f->control<QLineEdit>("Text1")->setText(m_rom);
+    f->control<QPushButton>("Command5")->setText("caption kept");
     PaletWindow* w = openWizard();
     QCOMPARE(swatchColor(w, 1), QColor(1, 2, 3));
     setSliders(w, 9, 9, 9);
     QTest::mouseClick(w->slotButton(2), Qt::LeftButton);
     QTest::mouseClick(w->Command18, Qt::LeftButton);
     QCOMPARE(readAll(m_cfg), QByteArray("-nosound\r\n'Zemplo.CC1001002003\r\n"));
-    QCOMPARE(f->pad->Command5->text(), QString("caption kept"));
+    QCOMPARE(f->control<QPushButton>("Command5")->text(), QString("caption kept"));
     QVERIFY(f->pad->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     w = openWizard();
@@ -291,7 +291,7 @@ void WizardTest::cancelAndFrameCloseLeaveTheFile() {
 }
 
 void WizardTest::windowBeforeBackground() {
-    f->pad->Text1->setText(m_rom);
+    f->control<QLineEdit>("Text1")->setText(m_rom);
     PaletWindow* w = openWizard();
     setSliders(w, 1, 1, 1);
     QTest::mouseClick(w->findChild<QPushButton*>("Command9"), Qt::LeftButton);  // BG color 0
@@ -302,7 +302,7 @@ void WizardTest::windowBeforeBackground() {
 }
 
 void WizardTest::aboutFromTheWizard() {
-    f->pad->Text1->setText(m_rom);
+    f->control<QLineEdit>("Text1")->setText(m_rom);
     PaletWindow* w = openWizard();
     QTest::mouseClick(w->Command19, Qt::LeftButton);
     QVERIFY(m_windows->about().isVisible());

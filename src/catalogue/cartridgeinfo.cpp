@@ -1,7 +1,8 @@
 #include "cartridgeinfo.h"
 
+#include "regularfile.h"
+
 #include <QFile>
-#include <QFileInfo>
 
 QString cartridgeTitle(const QByteArray& titleBytes) {
     QString title;
@@ -59,14 +60,10 @@ struct HeaderBytes {
 };
 
 HeaderBytes readHeaderBytes(const QString& path, qint64 length) {
-    const QFileInfo fileInfo(path);
-    if (path.isEmpty() || !fileInfo.exists())
-        return {{}, QStringLiteral("no such file")};
-    if (fileInfo.isDir())
-        return {{}, QStringLiteral("a folder, not a ROM")};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, file.errorString()};
+    QFile file;
+    const QString error = openRegularFile(file, path);
+    if (!error.isEmpty())
+        return {{}, error};
     QByteArray bytes;
     if (file.seek(kTitleOffset))
         bytes = file.read(length);

@@ -3,9 +3,9 @@
 #include "fileexist.h"
 #include "numberform.h"
 
+#include "textfile.h"
+
 #include <QFile>
-#include <QSaveFile>
-#include <QStringDecoder>
 
 #include <algorithm>
 
@@ -22,12 +22,6 @@ QString hex2(int value) {
 // A marker group read as a number: its leading integer, 0 for none.
 int groupValue(const QString& group) {
     return roundHalfEven(parseNumber(group));
-}
-
-QString decodeText(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8.decode(bytes);
-    return utf8.hasError() ? QString::fromLatin1(bytes) : text;
 }
 
 } // namespace
@@ -58,18 +52,17 @@ QString markerTags(const RomConfigContent& content) {
     return tags;
 }
 
-QByteArray renderRomConfig(const RomConfigContent& content) {
-    QString text;
-    const QString crlf = QStringLiteral("\r\n");
+QStringList romConfigLines(const RomConfigContent& content) {
+    QStringList lines;
     for (const QString& line : content.slotLines)
         if (!line.isEmpty())
-            text += line + crlf;
+            lines << line;
     if (content.brightness != 0)
-        text += QStringLiteral("-brightness ") + formatNumber(content.brightness) + crlf;
+        lines << QStringLiteral("-brightness ") + formatNumber(content.brightness);
     const QString tags = markerTags(content);
     if (!tags.isEmpty())
-        text += markerPrefix() + tags + crlf;
-    return text.toUtf8();
+        lines << markerPrefix() + tags;
+    return lines;
 }
 
 QString writeRomConfig(const QString& path, const RomConfigContent& content) {
@@ -80,13 +73,7 @@ QString writeRomConfig(const QString& path, const RomConfigContent& content) {
             return file.errorString();
         return {};
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    const QByteArray bytes = renderRomConfig(content);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return file.errorString();
-    return {};
+    return writeTextLines(path, romConfigLines(content));
 }
 
 RomPalette parseMarkerLine(const QString& markerLine) {
@@ -119,17 +106,11 @@ RomPalette parseMarkerLine(const QString& markerLine) {
 }
 
 RomPalette readRomConfig(const QString& path) {
+    // No file, or one that cannot be read, leaves every slot unset: the wizard starts blank.
     if (!FileExist(path))
         return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QStringList lines = decodeText(file.readAll()).split(QLatin1Char('\n'));
-    for (QString line : lines) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
+    for (const QString& line : readTextLines(path).lines)
         if (line.startsWith(QLatin1Char('\'')))
             return parseMarkerLine(line);
-    }
     return {};
 }

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <optional>
@@ -35,8 +36,8 @@ struct RomConfigContent {
 
 // The tags of the marker line, without its "'Zemplo." prefix; empty when nothing is set.
 QString markerTags(const RomConfigContent& content);
-// The whole file, CR LF after every line.
-QByteArray renderRomConfig(const RomConfigContent& content);
+// The lines of the whole file, in file order.
+QStringList romConfigLines(const RomConfigContent& content);
 
 // Writes the file anew, through a temporary file, or deletes it when no tag exists. Returns ""
 // on success, else what went wrong; the old file is then left as it was.

@@ -4,6 +4,7 @@
 
 #include "named.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -77,4 +78,10 @@ void AboutWindow::Label5_Click() {
 void AboutWindow::Command1_Click() {
     hide();
     m_mainWindow->setEnabled(true);
+}
+
+void AboutWindow::closeEvent(QCloseEvent* event) {
+    // Closing by the frame is the Ok button: the main window must not stay disabled.
+    event->accept();
+    Command1_Click();
 }

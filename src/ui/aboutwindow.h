@@ -1,5 +1,7 @@
 #pragma once
 
+#include "homepage.h"
+
 #include <QUrl>
 #include <QWidget>
 
@@ -11,7 +13,7 @@ class UrlOpener;
 // Where the program's author can be reached.
 struct AuthorAddresses {
     QUrl homePage = QUrl(QStringLiteral("https://zemplo97.example.org/"));
-    QString webSite = QStringLiteral("http://zemplo97.example.org");
+    QString webSite = homePageAddress();
     QString email = QStringLiteral("zemplo97@example.org");
 };
 
@@ -38,6 +40,7 @@ public:
     QPushButton* Command1 = nullptr; // "Ok..."
 
 protected:
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

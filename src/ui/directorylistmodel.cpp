@@ -1,5 +1,7 @@
 #include "directorylistmodel.h"
 
+#include "hostpath.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QStyle>
@@ -25,8 +27,7 @@ QString DirectoryListModel::pathAt(int row) const {
     const int child = row - m_ancestors.size();
     if (child >= m_children.size())
         return {};
-    return m_path.endsWith(QLatin1Char('/')) ? m_path + m_children.at(child)
-                                             : m_path + QLatin1Char('/') + m_children.at(child);
+    return joinPath(m_path, m_children.at(child));
 }
 
 int DirectoryListModel::rowCount(const QModelIndex& parent) const {

@@ -2,9 +2,11 @@
 
 #include "directorylistmodel.h"
 #include "filelistmodel.h"
+#include "hostpath.h"
 #include "named.h"
 #include "twips.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -20,14 +22,9 @@ constexpr int kHeight = 300;
 
 } // namespace
 
-QString joinPath(const QString& directory, const QString& name) {
-    return directory.endsWith(QLatin1Char('/')) ? directory + name
-                                                : directory + QLatin1Char('/') + name;
-}
-
-FileSelector::FileSelector(const SelectorSpec& spec, QWidget* mainWindow, QLineEdit* target,
+FileSelector::FileSelector(const SelectorSpec& spec, QWidget* mainWindow, SelectorConfirm confirm,
                            int extraWidth)
-    : QWidget(nullptr), m_spec(spec), m_mainWindow(mainWindow), m_target(target),
+    : QWidget(nullptr), m_spec(spec), m_mainWindow(mainWindow), m_confirm(std::move(confirm)),
       m_dirs(new DirectoryListModel(this)), m_files(new FileListModel(spec.pattern, this)),
       m_extraWidth(extraWidth) {
     setObjectName(QString::fromLatin1(spec.name));
@@ -174,16 +171,24 @@ void FileSelector::File1_DblClick(const QModelIndex& index) {
 }
 
 void FileSelector::Command1_Click() {
-    if (!m_spec.selects)
-        return; // Save and Load belong to the game configuration windows
-    if (m_target)
-        m_target->setText(text1->text());
+    if (m_confirm && !m_confirm(text1->text()))
+        return;
     hide();
-    m_mainWindow->setEnabled(true);
+    if (m_spec.selects)
+        m_mainWindow->setEnabled(true);
 }
 
 void FileSelector::Command2_Click() {
     hide();
     if (m_spec.selects)
         m_mainWindow->setEnabled(true);
+}
+
+void FileSelector::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Command2_Click();
+}
+
+void FileSelector::refreshFiles() {
+    m_files->setPath(m_files->path());
 }

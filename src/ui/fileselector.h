@@ -3,6 +3,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 class DirectoryListModel;
 class FileListModel;
 class QComboBox;
@@ -20,21 +22,29 @@ struct SelectorSpec {
     QString fileTip;       // empty: no tooltip
     QString confirm;       // caption of COmmand1
     QString nameFrame;     // caption of the frame around text1
-    bool selects = true;   // Select hands text1 to the main window and re-enables it
+    bool selects = true;   // the main window is disabled while it is open; double-click selects
     bool nameOnly = false; // a click puts only the file name into text1
 };
+
+// What COmmand1 does with text1. True when it is done and the window may close; false keeps
+// the window open as it is, so nothing typed is lost.
+using SelectorConfirm = std::function<bool(const QString& text1)>;
 
 // A drive list, a folder list, a file list and a path box: the browsing that every selection
 // window shares. The window is hidden, never destroyed, so it reopens as it was left.
 class FileSelector : public QWidget {
     Q_OBJECT
 public:
-    // target: the main-window box that Select writes; null for windows that do not select.
-    FileSelector(const SelectorSpec& spec, QWidget* mainWindow, QLineEdit* target,
+    FileSelector(const SelectorSpec& spec, QWidget* mainWindow, SelectorConfirm confirm,
                  int extraWidth = 0);
 
     // Places the window just inside the main window's corner, once, at its creation.
     void placeOnMainWindow();
+
+    void setConfirm(SelectorConfirm confirm) { m_confirm = std::move(confirm); }
+
+    // Lists the folder's files again, after a file was written into it.
+    void refreshFiles();
 
     QString directoryPath() const;
     void setDirectoryPath(const QString& path);
@@ -59,6 +69,8 @@ public:
     FileListModel* fileModel() const { return m_files; }
 
 protected:
+    // Closing by the frame is a Cancel: the main window must not stay disabled.
+    void closeEvent(QCloseEvent* event) override;
     // Room to the right of the browsing controls for a window's own controls.
     QRect extraArea() const;
     // After a single click has put the path into text1.
@@ -70,12 +82,8 @@ private:
 
     SelectorSpec m_spec;
     QWidget* m_mainWindow;
-    QLineEdit* m_target;
+    SelectorConfirm m_confirm;
     DirectoryListModel* m_dirs;
     FileListModel* m_files;
     int m_extraWidth;
 };
-
-// The text of a path built from a folder and a file name: a folder that already ends in "/"
-// (the root) takes no second one.
-QString joinPath(const QString& directory, const QString& name);

@@ -21,11 +21,11 @@ QFrame* line(QWidget* parent, const char* name, const QRect& geometry) {
 }
 } // namespace
 
-GameFileSelector::GameFileSelector(QWidget* mainWindow, QLineEdit* romPath)
+GameFileSelector::GameFileSelector(QWidget* mainWindow, SelectorConfirm select)
     : FileSelector({"GameFileSelector", QStringLiteral("Select a Gameboy Cartridge Image..."),
                     QStringLiteral("*.gb"), QStringLiteral("Select a .GB Rom here !"),
                     QStringLiteral("Select"), QStringLiteral("File selected")},
-                   mainWindow, romPath, kExtraWidth) {
+                   mainWindow, std::move(select), kExtraWidth) {
     const QRect area = extraArea();
     auto* info = named(new QGroupBox(QStringLiteral("Cartridge Informations"), this), "Frame1",
                        QRect(area.x(), area.y(), area.width(), 108));

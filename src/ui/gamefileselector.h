@@ -12,7 +12,7 @@ class QLabel;
 class GameFileSelector : public FileSelector {
     Q_OBJECT
 public:
-    GameFileSelector(QWidget* mainWindow, QLineEdit* romPath);
+    GameFileSelector(QWidget* mainWindow, SelectorConfirm select);
 
     // Runs at every change of text1, however it was made.
     void Text1_Change();

@@ -1,15 +1,18 @@
 #include "gifselector.h"
 
+#include "regularfile.h"
+
+#include <QFile>
 #include <QGroupBox>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 
-GifSelector::GifSelector(QWidget* mainWindow, QLineEdit* background)
+GifSelector::GifSelector(QWidget* mainWindow, SelectorConfirm select)
     : FileSelector({"GIF_FileSelector", QStringLiteral("Select a VGB GIF Background..."),
                     QStringLiteral("*.gif"), QStringLiteral("Choose your .GIF File here !"),
                     QStringLiteral("Select"), QStringLiteral("File selected")},
-                   mainWindow, background, 230) {
+                   mainWindow, std::move(select), 230) {
     const QRect area = extraArea();
     auto* frame = new QGroupBox(QStringLiteral("GIF Preview"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
@@ -22,8 +25,13 @@ GifSelector::GifSelector(QWidget* mainWindow, QLineEdit* background)
 }
 
 void GifSelector::fileClicked() {
-    // A file that is no readable picture leaves the preview empty.
-    QImageReader reader(text1->text());
+    // A file that is no readable picture, or no regular file at all, leaves the preview empty.
+    QFile file;
+    if (!openRegularFile(file, text1->text()).isEmpty()) {
+        gif1->clear();
+        return;
+    }
+    QImageReader reader(&file);
     reader.setAutoTransform(true);
     const QImage image = reader.read();
     if (image.isNull()) {

@@ -8,7 +8,7 @@ class QLabel;
 class GifSelector : public FileSelector {
     Q_OBJECT
 public:
-    GifSelector(QWidget* mainWindow, QLineEdit* background);
+    GifSelector(QWidget* mainWindow, SelectorConfirm select);
 
     QLabel* gif1 = nullptr; // the preview
 

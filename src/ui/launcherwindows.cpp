@@ -28,7 +28,14 @@ template <typename W, typename Make> W& created(std::unique_ptr<W>& window, Make
 
 LauncherWindows::LauncherWindows(Pad& pad, UrlOpener& opener, Prompter& prompter)
     : m_pad(pad), m_opener(opener), m_prompter(prompter),
-      m_romConfig(std::make_unique<RomConfigActions>(pad, prompter)) {}
+      m_romConfig(std::make_unique<RomConfigActions>(pad, prompter)), m_gameConfig(pad, prompter) {}
+
+SelectorConfirm LauncherWindows::delivering(void (Pad::*hand)(const QString&)) {
+    return [this, hand](const QString& path) {
+        (m_pad.*hand)(path);
+        return true;
+    };
+}
 
 LauncherWindows::~LauncherWindows() {
     delete m_wizard;
@@ -47,7 +54,7 @@ void LauncherWindows::openWizard() {
 
 GameFileSelector& LauncherWindows::romSelector() {
     return created(m_rom, [this] {
-        auto w = std::make_unique<GameFileSelector>(&m_pad, m_pad.Text1);
+        auto w = std::make_unique<GameFileSelector>(&m_pad, delivering(&Pad::setRomPath));
         w->placeOnMainWindow();
         return w;
     });
@@ -59,7 +66,7 @@ FileSelector& LauncherWindows::emulatorSelector() {
             SelectorSpec{"EXE_FileSelector", QStringLiteral("Find out the Emulator..."),
                          QStringLiteral("*.exe"), QStringLiteral("Select VGB-DOS.EXE here !"),
                          QStringLiteral("Select"), QStringLiteral("File selected")},
-            &m_pad, m_pad.Text4);
+            &m_pad, delivering(&Pad::setEmulatorPath));
         w->placeOnMainWindow();
         return w;
     });
@@ -67,7 +74,7 @@ FileSelector& LauncherWindows::emulatorSelector() {
 
 GifSelector& LauncherWindows::gifSelector() {
     return created(m_gif, [this] {
-        auto w = std::make_unique<GifSelector>(&m_pad, m_pad.text10);
+        auto w = std::make_unique<GifSelector>(&m_pad, delivering(&Pad::setBackground));
         w->placeOnMainWindow();
         return w;
     });
@@ -80,9 +87,10 @@ FileSelector& LauncherWindows::configSaver() {
                          QStringLiteral("*.zemplo"), QString(), QStringLiteral("Save"),
                          QStringLiteral("Parameter File name"), false, true},
             &m_pad, nullptr);
+        w->setConfirm([this, saver = w.get()](const QString&) { return m_gameConfig.save(*saver); });
         w->placeOnMainWindow();
         // A new configuration is proposed under the game's own name.
-        w->text1->setText(m_pad.Text2->text());
+        w->text1->setText(m_pad.romName());
         return w;
     });
 }
@@ -93,7 +101,7 @@ FileSelector& LauncherWindows::configLoader() {
             SelectorSpec{"ParamFileLoader", QStringLiteral("Load a Zemplo Game Configuration..."),
                          QStringLiteral("*.zemplo"), QString(), QStringLiteral("Load"),
                          QStringLiteral("Parameter File name"), false, false},
-            &m_pad, nullptr);
+            &m_pad, [this](const QString& path) { return m_gameConfig.load(path); });
     });
 }
 

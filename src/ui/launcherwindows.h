@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fileselector.h"
+#include "gameconfigactions.h"
 #include "padwindows.h"
 
 #include <memory>
@@ -8,7 +10,6 @@ class AboutWindow;
 class PaletWindow;
 class Prompter;
 class RomConfigActions;
-class FileSelector;
 class GameFileSelector;
 class GifSelector;
 class Pad;
@@ -36,11 +37,14 @@ public:
 
 private:
     void openWizard();
+    // Select hands text1 to the main window through one of its own methods.
+    SelectorConfirm delivering(void (Pad::*hand)(const QString&));
 
     Pad& m_pad;
     UrlOpener& m_opener;
     Prompter& m_prompter;
     std::unique_ptr<RomConfigActions> m_romConfig;
+    GameConfigActions m_gameConfig;
     PaletWindow* m_wizard = nullptr; // lives until it closes
     std::unique_ptr<GameFileSelector> m_rom;
     std::unique_ptr<FileSelector> m_emulator;

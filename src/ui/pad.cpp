@@ -2,12 +2,14 @@
 
 #include "dosenvironment.h"
 #include "fileexist.h"
+#include "gameconfigfile.h"
 #include "launchfailure.h"
 #include "launchplan.h"
 #include "numberform.h"
 #include "picturebox.h"
 #include "previewwindow.h"
 #include "programargument.h"
+#include "romconfigpath.h"
 #include "prompter.h"
 #include "settingsio.h"
 #include "statushints.h"
@@ -119,8 +121,7 @@ bool Pad::Form_Load(const QString& argument) {
         Text1->setText(argument);
         break;
     case ArgumentKind::GameConfiguration:
-        if (m_windows.loadGameConfiguration)
-            m_windows.loadGameConfiguration(argument);
+        loadGameConfiguration(argument); // a file that fails is told and start-up goes on
         break;
     case ArgumentKind::None:
     case ArgumentKind::Ignored:
@@ -194,9 +195,77 @@ void Pad::applySettings(const LauncherSettings& s) {
     Check4->setChecked(s.noDelay);
     moveOntoScreen(s.left, s.top);
     Combo1->setEditText(s.colorScheme);
-    // Show the beginning of each list text, where its digit is.
+    showListStarts();
+}
+
+void Pad::showListStarts() {
+    // The beginning of each list text is where its digit is.
     for (QComboBox* combo : {Combo4, Combo5, Combo6, Combo3, Combo1})
         combo->lineEdit()->setCursorPosition(0);
+}
+
+QString Pad::romPath() const {
+    return Text1->text();
+}
+
+QString Pad::romName() const {
+    return Text2->text();
+}
+
+void Pad::setRomPath(const QString& path) {
+    Text1->setText(path);
+}
+
+void Pad::setEmulatorPath(const QString& path) {
+    Text4->setText(path);
+}
+
+void Pad::setBackground(const QString& path) {
+    text10->setText(path);
+}
+
+void Pad::showRomTitle(const QString& title) {
+    Text2->setText(title);
+}
+
+void Pad::refreshDeleteCaption() {
+    Command5->setText(deleteButtonCaption(Text1->text()));
+}
+
+bool Pad::loadGameConfiguration(const QString& path) {
+    const GameConfigRead read = readGameConfig(path, settings());
+    if (!read.settings) {
+        const GameConfigMessage message = gameConfigMessage(path, read);
+        m_services.prompter.critical(this, message.title, message.text);
+        return false;
+    }
+    const LauncherSettings& s = *read.settings;
+    Text2->setText(s.romName);
+    Text6->setText(s.genie1);
+    Text8->setText(s.genie2);
+    Text9->setText(s.genie3);
+    Check3->setChecked(s.noCrc);
+    Check4->setChecked(s.noDelay);
+    Check5->setChecked(s.silentStart);
+    ifreq->setValue(s.ifreq);
+    Text7->setText(s.keyMap);
+    Combo4->setEditText(s.video);
+    Combo5->setEditText(s.sound);
+    Combo6->setEditText(s.stereo);
+    Combo3->setEditText(s.buttons);
+    Text3->setText(s.vblank);
+    Text5->setText(s.uperiod);
+    volume->setValue(s.volume);
+    Check1->setChecked(s.autoA);
+    Check2->setChecked(s.autoB);
+    showListStarts();
+    // Last, with everything else in place: the ROM path check reads the ROM's own title over
+    // the file's. The same path again would not signal a change, so the check is run here.
+    if (Text1->text() == s.romPath)
+        Text1_Change();
+    else
+        setRomPath(s.romPath);
+    return true;
 }
 
 void Pad::moveOntoScreen(double leftTwips, double topTwips) {

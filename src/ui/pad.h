@@ -44,6 +44,20 @@ public:
     LauncherSettings settings() const;
     void applySettings(const LauncherSettings& settings);
 
+    // What other windows hand over or ask for; they never reach into the controls.
+    QString romPath() const;
+    QString romName() const;
+    void setRomPath(const QString& path); // runs the ROM path check as typing would
+    void setEmulatorPath(const QString& path);
+    void setBackground(const QString& path);
+    void showRomTitle(const QString& title);
+    // The delete button's caption by whether the current ROM's .cfg exists now.
+    void refreshDeleteCaption();
+
+    // Reads a game configuration file over the window: every member in the file, then the ROM
+    // path last. A file that is refused or cannot be read changes nothing and gets a message.
+    bool loadGameConfiguration(const QString& path);
+
     // The command-line preview; null until a launch in preview mode first shows it.
     PreviewWindow* previewWindow() const { return m_preview.get(); }
 
@@ -115,6 +129,7 @@ private:
     void ifreq_Change();
     void volume_Change();
 
+    void showListStarts();
     void openDisabling(const std::function<void()>& show);
     void moveOntoScreen(double leftTwips, double topTwips);
 
@@ -127,8 +142,8 @@ private:
     double m_placedTopTwips = 0;
     std::unique_ptr<PreviewWindow> m_preview;
 
-public:
     // Controls, named as the user knows them from the window's hints and the settings file.
+    // Tests and tools find them by these names.
     QLabel* Picture1 = nullptr;     // logo
     QFrame* Line6 = nullptr;        // decorative line
     QGroupBox* Frame1 = nullptr;    // "Cartridge Slot"
@@ -177,7 +192,6 @@ public:
     QCheckBox* Check6 = nullptr;     // preview mode
     QLabel* Label9 = nullptr;        // status line
 
-private:
     ImageButton m_keys;  // Picture2
     ImageButton m_load;  // Picture9
     ImageButton m_save;  // Picture8

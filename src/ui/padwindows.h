@@ -17,5 +17,4 @@ struct PadWindows {
     std::function<void()> callWizard;           // Command2
     std::function<void()> deleteRomConfig;      // Command5
     std::function<void()> romPathChanged;       // Text1_Change
-    std::function<void(const QString&)> loadGameConfiguration; // the program's own argument
 };

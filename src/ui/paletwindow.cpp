@@ -123,7 +123,7 @@ void PaletWindow::paintSwatch(int slot, const QColor& color) {
 void PaletWindow::Form_Load() {
     HScroll1_Change();
     HScroll4_Change();
-    m_configPath = romConfigPath(m_pad.Text1->text()).value_or(QString());
+    m_configPath = romConfigPath(m_pad.romPath()).value_or(QString());
     const RomPalette palette = readRomConfig(m_configPath);
     m_model.startFrom(palette);
     for (int slot = 0; slot < kSlotCount; ++slot) {
@@ -194,8 +194,8 @@ void PaletWindow::finish(bool saved) {
     hide();
     m_pad.show();
     // A save may have made or removed the file; a cancel leaves the caption as it was.
-    if (saved && !m_pad.Text1->text().isEmpty())
-        m_pad.Command5->setText(deleteButtonCaption(m_pad.Text1->text()));
+    if (saved && !m_pad.romPath().isEmpty())
+        m_pad.refreshDeleteCaption();
     emit finished();
 }
 

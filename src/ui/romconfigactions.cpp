@@ -7,31 +7,25 @@
 #include "romconfigpath.h"
 
 #include <QFile>
-#include <QLineEdit>
-#include <QPushButton>
 
 RomConfigActions::RomConfigActions(Pad& pad, Prompter& prompter)
     : m_pad(pad), m_prompter(prompter) {}
 
-void RomConfigActions::refreshDeleteCaption() {
-    m_pad.Command5->setText(deleteButtonCaption(m_pad.Text1->text()));
-}
-
 void RomConfigActions::Text1_Change() {
-    const QString rom = m_pad.Text1->text();
+    const QString rom = m_pad.romPath();
     if (rom.isEmpty() || rom == QLatin1String(" ") || !FileExist(rom)) {
         m_prompter.critical(&m_pad, QStringLiteral("Ouch!..."),
                             QStringLiteral("File does not exist !"));
         return;
     }
     // A file too short to hold a title shows none rather than the last ROM's.
-    m_pad.Text2->setText(readCartridgeTitle(rom).value_or(QString()));
-    refreshDeleteCaption();
+    m_pad.showRomTitle(readCartridgeTitle(rom).value_or(QString()));
+    m_pad.refreshDeleteCaption();
 }
 
 void RomConfigActions::Command2_Click(const std::function<void()>& openWizard) {
     // A path of one character (a lone blank) names no configuration file either.
-    if (!romConfigPath(m_pad.Text1->text())) {
+    if (!romConfigPath(m_pad.romPath())) {
         m_prompter.critical(&m_pad, QStringLiteral("Oups !"),
                             QStringLiteral("You must select a game first !"));
         return;
@@ -40,7 +34,7 @@ void RomConfigActions::Command2_Click(const std::function<void()>& openWizard) {
 }
 
 void RomConfigActions::Command5_Click() {
-    const QString rom = m_pad.Text1->text();
+    const QString rom = m_pad.romPath();
     if (rom.isEmpty())
         return;
     const std::optional<QString> config = romConfigPath(rom);
@@ -53,5 +47,5 @@ void RomConfigActions::Command5_Click() {
                     .arg(*config, file.errorString()));
     }
     // The caption tells what is on disk now, also after a delete that failed.
-    refreshDeleteCaption();
+    m_pad.refreshDeleteCaption();
 }

@@ -18,8 +18,6 @@ public:
     void Command2_Click(const std::function<void()>& openWizard);
     // The delete button: removes the ROM's configuration file.
     void Command5_Click();
-    // The delete button's caption by whether the current ROM's file exists now.
-    void refreshDeleteCaption();
 
 private:
     Pad& m_pad;
