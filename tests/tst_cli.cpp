@@ -1,3 +1,4 @@
+#include "gameconfigfile.h"
 #include "inisettingsstore.h"
 #include "romimage.h"
 #include "settingsio.h"
@@ -6,6 +7,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -42,6 +45,7 @@ private slots:
     void firstUseStopsAtTheMissingEmulatorAndWritesNothing();
     void helpAndVersion();
     void headerLines();
+    void printsTheCommandOfAGameFile();
 };
 
 void CliTest::printsTheExampleCommandLine() {
@@ -129,6 +133,46 @@ void CliTest::headerLines() {
     QCOMPARE(run.status, 1);
     QCOMPARE(run.out, dir.filePath("a.gb") + "\tTETRIS\tROM ONLY\t256KBit\n");
     QVERIFY(run.err.startsWith(dir.filePath("gone.gb") + ": "));
+    // A named pipe is refused at once instead of waiting for a writer that never comes.
+    QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("pipe.gb")).constData(), 0600) == 0);
+    run = runLauncher({"--header", dir.filePath("pipe.gb"), dir.filePath("a.gb")}, dir.path());
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.out, dir.filePath("a.gb") + "\tTETRIS\tROM ONLY\t256KBit\n");
+    QVERIFY2(run.err.startsWith(dir.filePath("pipe.gb") + ": not a regular file"),
+             qPrintable(run.err));
+}
+
+void CliTest::printsTheCommandOfAGameFile() {
+    QTemporaryDir dir;
+    touch(dir.filePath("VGB.EXE"));
+    touch(dir.filePath("PUZZLE.GB"));
+    const QString config = dir.filePath("config");
+    LauncherSettings s = firstUseSettings();
+    s.emulatorPath = dir.filePath("VGB.EXE");
+    {
+        IniSettingsStore store(config + "/Zemplo97/Zemplo97.ini");
+        QVERIFY(saveSettings(store, s));
+    }
+    s.romPath = dir.filePath("PUZZLE.GB");
+    s.genie1 = "00A-17B-C49";
+    s.genie3 = "01B";
+    s.noCrc = true;
+    s.volume = 3;
+    QCOMPARE(writeGameConfig(dir.filePath("Puzzle.Zemplo"), s), QString());
+    Run run = runLauncher({"--print-command", dir.filePath("Puzzle.Zemplo")}, config);
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out, QString("VGB.EXE D:\\PUZZLE.GB -volume  3 -cheat 00A-17B-C49 -cheat 01B "
+                              "-nocrc -verbose 0 -vperiod 100 -uperiod 2\n"));
+
+    QVERIFY(writeFile(dir.filePath("bad.zemplo"), "[Zemplo Gameboy Game Setting] \r\n"));
+    for (const char* name : {"bad.zemplo", "gone.zemplo"}) {
+        run = runLauncher({"--print-command", dir.filePath(name)}, config);
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.out, QString());
+        QVERIFY2(run.err.startsWith("Info !: "), qPrintable(run.err));
+    }
+    QVERIFY(run.err.contains(dir.filePath("gone.zemplo")));
 }
 
 QTEST_GUILESS_MAIN(CliTest)

@@ -1,6 +1,7 @@
 #include "cliverbs.h"
 
 #include "cartridgeinfo.h"
+#include "gameconfigfile.h"
 #include "inisettingsstore.h"
 #include "launchplan.h"
 #include "programargument.h"
@@ -23,15 +24,17 @@ Verb verbOf(const QStringList& words) {
 }
 
 int printHelp(QTextStream& out) {
-    out << "Usage: zemplo97 [ROM.gb]\n"
-           "       zemplo97 --print-command [ROM.gb]\n"
+    out << "Usage: zemplo97 [ROM.gb | GAME.Zemplo]\n"
+           "       zemplo97 --print-command [ROM.gb | GAME.Zemplo]\n"
            "       zemplo97 --header ROM.gb...\n"
            "\n"
            "Starts the Zemplo 97 launcher for VGB-DOS. A ROM path given as argument is\n"
-           "selected at start-up.\n"
+           "selected at start-up; a game configuration file (.Zemplo) is read over the\n"
+           "saved settings.\n"
            "\n"
            "  --print-command  print the VGB-DOS command line that play would start with the\n"
-           "                   saved settings, without opening a window\n"
+           "                   saved settings (and the game file, if given), without opening\n"
+           "                   a window\n"
            "  --header         print each ROM's title, cartridge type and ROM size,\n"
            "                   separated by tabs\n"
            "  --version        print the version\n"
@@ -48,8 +51,25 @@ int printCommand(const QStringList& words, QTextStream& out, QTextStream& err) {
     const IniSettingsStore store;
     LauncherSettings settings = startupSettings(store);
     const QString argument = argumentText(words);
-    if (classifyArgument(argument) == ArgumentKind::Rom)
+    switch (classifyArgument(argument)) {
+    case ArgumentKind::Rom:
         settings.romPath = argument;
+        break;
+    case ArgumentKind::GameConfiguration: {
+        // Read over the stored settings exactly as start-up reads it over the window.
+        const GameConfigRead read = readGameConfig(argument, settings);
+        if (!read.settings) {
+            const GameConfigMessage message = gameConfigMessage(argument, read);
+            err << message.title << ": " << message.text << "\n";
+            return 1;
+        }
+        settings = *read.settings;
+        break;
+    }
+    case ArgumentKind::None:
+    case ArgumentKind::Ignored:
+        break;
+    }
 
     const LaunchPlan plan = planLaunch(settings, locateRom(settings.romPath));
     if (plan.stop) {
