@@ -2,6 +2,8 @@
 // bare read of the same folder; run alternately in one process.
 #include "filelistmodel.h"
 #include "gamefileselector.h"
+#include "qtprompter.h"
+#include "urlopener.h"
 
 #include "bareread.h"
 #include <QApplication>
@@ -41,7 +43,9 @@ int main(int argc, char* argv[]) {
     QDir(dir.path()).mkdir(QStringLiteral("empty"));
 
     QWidget mainWindow;
-    GameFileSelector window(&mainWindow, [](const QString&) { return true; });
+    QtPrompter prompter;
+    DesktopUrlOpener opener;
+    GameFileSelector window(&mainWindow, [](const QString&) { return true; }, opener, prompter);
     window.show();
     const QByteArray path = QFile::encodeName(dir.path());
 

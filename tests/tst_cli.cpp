@@ -46,6 +46,7 @@ private slots:
     void helpAndVersion();
     void headerLines();
     void printsTheCommandOfAGameFile();
+    void exportsTheRomList();
 };
 
 void CliTest::printsTheExampleCommandLine() {
@@ -173,6 +174,32 @@ void CliTest::printsTheCommandOfAGameFile() {
         QVERIFY2(run.err.startsWith("Info !: "), qPrintable(run.err));
     }
     QVERIFY(run.err.contains(dir.filePath("gone.zemplo")));
+}
+
+void CliTest::exportsTheRomList() {
+    QTemporaryDir dir;
+    QVERIFY(writeFile(dir.filePath("MyGame.gb"), romImage("MYGAME", 0x00, 0x00)));
+    Run run = runLauncher({"--export-list", "."}, dir.path(), dir.path());
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out, dir.filePath("GB_Roms.txt") + "\n");
+    QFile text(dir.filePath("GB_Roms.txt"));
+    QVERIFY(text.open(QIODevice::ReadOnly));
+    QVERIFY(text.readAll().contains("|MyGame.gb            | MYGAME "));
+
+    run = runLauncher({"--export-list", dir.path(), "--html", "--zip-names"}, dir.path());
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out, dir.filePath("GB_Roms.html") + "\n");
+    QFile page(dir.filePath("GB_Roms.html"));
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    QVERIFY(page.readAll().contains("<a href=\"mygame.zip\"<font"));
+
+    run = runLauncher({"--export-list", dir.filePath("gone")}, dir.path());
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.out, QString());
+    QVERIFY2(run.err.contains(dir.filePath("gone/GB_Roms.txt")), qPrintable(run.err));
+    run = runLauncher({"--export-list"}, dir.path());
+    QCOMPARE(run.status, 2);
+    QVERIFY(run.err.contains("Usage:"));
 }
 
 QTEST_GUILESS_MAIN(CliTest)

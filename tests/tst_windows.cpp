@@ -8,6 +8,8 @@
 #include "padfixture.h"
 #include "recordingopener.h"
 #include "romimage.h"
+#include "textfile.h"
+#include "writefailure.h"
 
 #include <QAbstractItemModelTester>
 #include <QCheckBox>
@@ -16,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -59,6 +62,8 @@ private slots:
     void saveAndLoadWindowsLeaveTheMainWindowEnabled();
     void aboutWindow();
     void launchWithoutEmulatorOpensTheSelectorEnabled();
+    void makeListWritesAndOpensTheList();
+    void makeListThatCannotFinishWritesNothing();
 
 private:
     std::unique_ptr<PadFixture> f;
@@ -288,6 +293,79 @@ void WindowsTest::launchWithoutEmulatorOpensTheSelectorEnabled() {
     f->pad->Picture5_Click();
     QVERIFY(m_windows->emulatorSelector().isVisible());
     QVERIFY(f->pad->isEnabled());
+}
+
+void WindowsTest::makeListWritesAndOpensTheList() {
+    f->pad->Picture3_Click();
+    GameFileSelector& w = m_windows->romSelector();
+    w.setDirectoryPath(m_dir->path());
+    clickFile(w, "Tetris.GB");
+    const QString txt = m_dir->filePath("GB_Roms.txt");
+    const QString html = m_dir->filePath("GB_Roms.html");
+    QCOMPARE(w.Combo1->currentText(), QString("As Text"));
+    QVERIFY(!w.Check1->isChecked());
+
+    QTest::mouseClick(w.Command3, Qt::LeftButton);
+    QCOMPARE(m_opener.m_urls, QList<QUrl>{QUrl::fromLocalFile(txt)});
+    QCOMPARE(readTextLines(txt).lines.size(), 5 + 3); // Tetris, zelda and the short one
+    QVERIFY(!QFile::exists(html));
+
+    w.Combo1->setCurrentIndex(1);
+    w.Check1->setChecked(true);
+    for (int round = 0; round < 2; ++round) // a second export replaces the first
+        QTest::mouseClick(w.Command3, Qt::LeftButton);
+    QCOMPARE(m_opener.m_urls.size(), 3);
+    QCOMPARE(m_opener.m_urls.last(), QUrl::fromLocalFile(html));
+    const QStringList page = readTextLines(html).lines;
+    QCOMPARE(page.size(), 9 + 3 * 5);
+    QVERIFY(page.join('\n').contains(">tetris.zip</font>"));
+    QCOMPARE(readTextLines(txt).lines.size(), 8); // the other kind stays
+
+    // Typed choices other than the two items do nothing.
+    for (const char* typed : {"as html", "As Text ", ""}) {
+        w.Combo1->setEditText(typed);
+        QTest::mouseClick(w.Command3, Qt::LeftButton);
+    }
+    QCOMPARE(m_opener.m_urls.size(), 3);
+    QVERIFY(w.isVisible());
+    QCOMPARE(w.text1->text(), m_dir->filePath("Tetris.GB"));
+    QVERIFY(f->prompter.m_prompts.isEmpty());
+}
+
+void WindowsTest::makeListThatCannotFinishWritesNothing() {
+    QVERIFY(writeFile(m_dir->filePath("GB_Roms.txt"), "old list\r\n"));
+    f->pad->Picture3_Click();
+    GameFileSelector& w = m_windows->romSelector();
+    w.setDirectoryPath(m_dir->path());
+    {
+        const FileSizeLimit diskFull(16);
+        QTest::mouseClick(w.Command3, Qt::LeftButton);
+    }
+    QCOMPARE(f->prompter.m_prompts.size(), 1);
+    QCOMPARE(f->prompter.m_prompts[0].title, QString("Ouch!..."));
+    QVERIFY(f->prompter.m_prompts[0].text.startsWith("The ROM list could not be written:\n" +
+                                                     m_dir->filePath("GB_Roms.txt")));
+    QVERIFY(m_opener.m_urls.isEmpty());
+    QCOMPARE(readTextLines(m_dir->filePath("GB_Roms.txt")).lines, QStringList{"old list"});
+
+    // A long listing shows its progress; cancelling it writes nothing.
+    QDir(m_dir->path()).mkdir("many");
+    for (int i = 0; i < 300; ++i)
+        QVERIFY(writeFile(m_dir->filePath(QString("many/r%1.gb").arg(i)), romImage("R", 0, 0)));
+    w.setDirectoryPath(m_dir->filePath("many"));
+    w.setProgressDelay(0);
+    bool sawProgress = false;
+    QTimer::singleShot(0, &w, [&] {
+        if (auto* progress = w.findChild<QProgressDialog*>("ExportProgress")) {
+            sawProgress = progress->isVisible() && progress->labelText().endsWith("ROMs listed...");
+            progress->cancel();
+        }
+    });
+    QTest::mouseClick(w.Command3, Qt::LeftButton);
+    QVERIFY(sawProgress);
+    QVERIFY(!QFile::exists(m_dir->filePath("many/GB_Roms.txt")));
+    QVERIFY(m_opener.m_urls.isEmpty());
+    QVERIFY(!w.findChild<QProgressDialog*>("ExportProgress"));
 }
 
 QTEST_MAIN(WindowsTest)

@@ -5,8 +5,10 @@
 #include "inisettingsstore.h"
 #include "launchplan.h"
 #include "programargument.h"
+#include "romlistexport.h"
 #include "settingsio.h"
 
+#include <QFileInfo>
 #include <QTextStream>
 
 Verb verbOf(const QStringList& words) {
@@ -19,6 +21,8 @@ Verb verbOf(const QStringList& words) {
             return Verb::PrintCommand;
         if (word == QLatin1String("--header"))
             return Verb::Header;
+        if (word == QLatin1String("--export-list"))
+            return Verb::ExportList;
     }
     return Verb::None;
 }
@@ -27,6 +31,7 @@ int printHelp(QTextStream& out) {
     out << "Usage: zemplo97 [ROM.gb | GAME.Zemplo]\n"
            "       zemplo97 --print-command [ROM.gb | GAME.Zemplo]\n"
            "       zemplo97 --header ROM.gb...\n"
+           "       zemplo97 --export-list DIR [--html] [--zip-names]\n"
            "\n"
            "Starts the Zemplo 97 launcher for VGB-DOS. A ROM path given as argument is\n"
            "selected at start-up; a game configuration file (.Zemplo) is read over the\n"
@@ -37,6 +42,9 @@ int printHelp(QTextStream& out) {
            "                   a window\n"
            "  --header         print each ROM's title, cartridge type and ROM size,\n"
            "                   separated by tabs\n"
+           "  --export-list    write the list of the ROMs in DIR into DIR/GB_Roms.txt, or\n"
+           "                   DIR/GB_Roms.html with --html (--zip-names links each ROM as a\n"
+           "                   .zip of the same name), and print the list file's path\n"
            "  --version        print the version\n"
            "  --help           print this help\n";
     return 0;
@@ -95,4 +103,29 @@ int printHeaders(const QStringList& words, QTextStream& out, QTextStream& err) {
             << read.info->sizeText << "\n";
     }
     return status;
+}
+
+int exportList(const QStringList& words, QTextStream& out, QTextStream& err) {
+    QStringList folders;
+    for (const QString& word : words)
+        if (!word.startsWith(QLatin1String("--")))
+            folders << word;
+    if (folders.size() != 1) {
+        err << "zemplo97: --export-list takes one folder\n";
+        printHelp(err);
+        return 2;
+    }
+    const QString directory = QFileInfo(folders.first()).absoluteFilePath();
+    const RomListKind kind =
+        words.contains(QLatin1String("--html")) ? RomListKind::Html : RomListKind::Text;
+    const RomListExport list = exportRomList(directory, kind,
+                                             words.contains(QLatin1String("--zip-names")),
+                                             romListDate());
+    if (!list.ok()) {
+        err << "zemplo97: the ROM list could not be written: " << list.path << ": " << list.error
+            << "\n";
+        return 1;
+    }
+    out << list.path << "\n";
+    return 0;
 }

@@ -24,6 +24,10 @@ int main(int argc, char* argv[]) {
         QCoreApplication app(argc, argv);
         return printHeaders(words, out, err);
     }
+    case Verb::ExportList: {
+        QCoreApplication app(argc, argv);
+        return exportList(words, out, err);
+    }
     case Verb::None:
         break;
     }

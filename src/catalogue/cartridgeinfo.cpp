@@ -5,14 +5,14 @@
 #include <QFile>
 
 QString cartridgeTitle(const QByteArray& titleBytes) {
-    QString title;
+    char kept[16];
+    int length = 0;
     for (const char byte : titleBytes.left(16)) {
         const auto c = static_cast<unsigned char>(byte);
-        if (c < 32 || c > 126 || c == '0')
-            continue;
-        title += QLatin1Char(char(c));
+        if (c >= 32 && c <= 126 && c != '0')
+            kept[length++] = char(c);
     }
-    return title;
+    return QString::fromLatin1(kept, length);
 }
 
 QString cartridgeTypeText(quint8 code) {
@@ -81,13 +81,17 @@ std::optional<QString> readCartridgeTitle(const QString& path) {
     return cartridgeTitle(header.bytes);
 }
 
+CartridgeInfo cartridgeInfoOf(const QByteArray& header) {
+    CartridgeInfo info;
+    info.title = cartridgeTitle(header.left(16));
+    info.typeText = cartridgeTypeText(quint8(header.at(0x147 - kTitleOffset)));
+    info.sizeText = romSizeText(quint8(header.at(0x148 - kTitleOffset)));
+    return info;
+}
+
 CartridgeRead readCartridgeInfo(const QString& path) {
-    const HeaderBytes header = readHeaderBytes(path, kHeaderEnd - kTitleOffset);
+    const HeaderBytes header = readHeaderBytes(path, kHeaderLength);
     if (!header.error.isEmpty())
         return {std::nullopt, header.error};
-    CartridgeInfo info;
-    info.title = cartridgeTitle(header.bytes.left(16));
-    info.typeText = cartridgeTypeText(quint8(header.bytes.at(0x147 - kTitleOffset)));
-    info.sizeText = romSizeText(quint8(header.bytes.at(0x148 - kTitleOffset)));
-    return {info, {}};
+    return {cartridgeInfoOf(header.bytes), {}};
 }

@@ -20,10 +20,14 @@ struct CartridgeRead {
 
 inline constexpr qint64 kTitleOffset = 0x134;
 inline constexpr qint64 kHeaderEnd = 0x149; // one past the ROM size code
+inline constexpr qint64 kHeaderLength = kHeaderEnd - kTitleOffset;
 
 QString cartridgeTitle(const QByteArray& titleBytes);
 QString cartridgeTypeText(quint8 code);
 QString romSizeText(quint8 code);
+
+// The header read from the title on: kHeaderLength bytes.
+CartridgeInfo cartridgeInfoOf(const QByteArray& header);
 
 // Reads the 16 title bytes alone; nothing when the file holds no title.
 std::optional<QString> readCartridgeTitle(const QString& path);

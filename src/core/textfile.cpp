@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 QStringList splitTextLines(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8);
@@ -39,9 +40,19 @@ TextRead readTextLines(const QString& path) {
 }
 
 QString writeTextLines(const QString& path, const QStringList& lines) {
-    QByteArray bytes;
+    // Encoded straight into one buffer: ROM lists run to many thousand lines.
+    qsizetype room = 0;
     for (const QString& line : lines)
-        bytes += line.toUtf8() + "\r\n";
+        room += line.size() * 3 + 2; // UTF-8 takes at most 3 bytes per UTF-16 unit
+    QByteArray bytes(room, Qt::Uninitialized);
+    QStringEncoder utf8(QStringEncoder::Utf8);
+    char* end = bytes.data();
+    for (const QString& line : lines) {
+        end = utf8.appendToBuffer(end, line);
+        *end++ = '\r';
+        *end++ = '\n';
+    }
+    bytes.truncate(end - bytes.constData());
     QSaveFile file(path);
     // Unbuffered, so that a short write (a full disk) shows in what write() returns: a
     // buffered QSaveFile drops it at flush and would commit a cut-off file.

@@ -2,8 +2,14 @@
 
 #include "cartridgeinfo.h"
 #include "named.h"
+#include "prompter.h"
+#include "romlistexport.h"
+#include "urlopener.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProgressDialog>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -21,11 +27,13 @@ QFrame* line(QWidget* parent, const char* name, const QRect& geometry) {
 }
 } // namespace
 
-GameFileSelector::GameFileSelector(QWidget* mainWindow, SelectorConfirm select)
+GameFileSelector::GameFileSelector(QWidget* mainWindow, SelectorConfirm select,
+                                   UrlOpener& opener, Prompter& prompter)
     : FileSelector({"GameFileSelector", QStringLiteral("Select a Gameboy Cartridge Image..."),
                     QStringLiteral("*.gb"), QStringLiteral("Select a .GB Rom here !"),
                     QStringLiteral("Select"), QStringLiteral("File selected")},
-                   mainWindow, std::move(select), kExtraWidth) {
+                   mainWindow, std::move(select), kExtraWidth),
+      m_opener(opener), m_prompter(prompter) {
     const QRect area = extraArea();
     auto* info = named(new QGroupBox(QStringLiteral("Cartridge Informations"), this), "Frame1",
                        QRect(area.x(), area.y(), area.width(), 108));
@@ -51,6 +59,52 @@ GameFileSelector::GameFileSelector(QWidget* mainWindow, SelectorConfirm select)
     Line2 = line(this, "Line2", QRect(area.x(), area.y() + 228, area.width(), 2));
 
     connect(text1, &QLineEdit::textChanged, this, &GameFileSelector::Text1_Change);
+    connect(Command3, &QPushButton::clicked, this, &GameFileSelector::Command3_Click);
+}
+
+void GameFileSelector::Command3_Click() {
+    // The choice is read as typed: anything but the two items does nothing.
+    const QString choice = Combo1->currentText();
+    RomListKind kind;
+    if (choice == QLatin1String("As Text"))
+        kind = RomListKind::Text;
+    else if (choice == QLatin1String("As HTML"))
+        kind = RomListKind::Html;
+    else
+        return;
+
+    // A large folder on a slow disk shows how far it got and can be stopped.
+    QElapsedTimer running;
+    running.start();
+    std::unique_ptr<QProgressDialog> progress;
+    const auto report = [&](int romsRead) {
+        if (!progress && running.elapsed() < m_progressDelay)
+            return true;
+        if (!progress) {
+            progress = std::make_unique<QProgressDialog>(QString(), QStringLiteral("Cancel"), 0, 0,
+                                                         this);
+            progress->setObjectName(QStringLiteral("ExportProgress"));
+            progress->setWindowTitle(QStringLiteral("Make List..."));
+            progress->setWindowModality(Qt::WindowModal);
+            progress->setMinimumDuration(0);
+            progress->show();
+        }
+        progress->setLabelText(QStringLiteral("%1 ROMs listed...").arg(romsRead));
+        QCoreApplication::processEvents();
+        return !progress->wasCanceled();
+    };
+    const RomListExport list =
+        exportRomList(directoryPath(), kind, Check1->isChecked(), romListDate(), report);
+    progress.reset();
+    if (list.cancelled)
+        return;
+    if (!list.error.isEmpty()) {
+        m_prompter.critical(this, QStringLiteral("Ouch!..."),
+                            QStringLiteral("The ROM list could not be written:\n%1\n%2")
+                                .arg(list.path, list.error));
+        return;
+    }
+    m_opener.open(QUrl::fromLocalFile(list.path));
 }
 
 void GameFileSelector::Text1_Change() {

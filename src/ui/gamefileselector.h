@@ -2,6 +2,8 @@
 
 #include "fileselector.h"
 
+class Prompter;
+class UrlOpener;
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -12,10 +14,16 @@ class QLabel;
 class GameFileSelector : public FileSelector {
     Q_OBJECT
 public:
-    GameFileSelector(QWidget* mainWindow, SelectorConfirm select);
+    GameFileSelector(QWidget* mainWindow, SelectorConfirm select, UrlOpener& opener,
+                     Prompter& prompter);
 
     // Runs at every change of text1, however it was made.
     void Text1_Change();
+    // "Make List...": lists the folder shown into GB_Roms.txt or GB_Roms.html and opens it.
+    void Command3_Click();
+
+    // How long an export runs before it shows its progress; tests make it show at once.
+    void setProgressDelay(int milliseconds) { m_progressDelay = milliseconds; }
 
     QLineEdit* Text2 = nullptr;  // title
     QLineEdit* Text3 = nullptr;  // cartridge type
@@ -26,4 +34,9 @@ public:
     QPushButton* Command3 = nullptr; // "Make List..."
     QFrame* Line1 = nullptr;
     QFrame* Line2 = nullptr;
+
+private:
+    UrlOpener& m_opener;
+    Prompter& m_prompter;
+    int m_progressDelay = 500;
 };

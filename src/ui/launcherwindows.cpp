@@ -54,7 +54,8 @@ void LauncherWindows::openWizard() {
 
 GameFileSelector& LauncherWindows::romSelector() {
     return created(m_rom, [this] {
-        auto w = std::make_unique<GameFileSelector>(&m_pad, delivering(&Pad::setRomPath));
+        auto w = std::make_unique<GameFileSelector>(&m_pad, delivering(&Pad::setRomPath), m_opener,
+                                                    m_prompter);
         w->placeOnMainWindow();
         return w;
     });

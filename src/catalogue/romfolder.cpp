@@ -1,0 +1,79 @@
+#include "romfolder.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <strings.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kProgressEvery = 64;
+
+bool isRomName(const char* name) {
+    if (name[0] == '.')
+        return false; // hidden, and "." and ".."
+    const size_t length = std::strlen(name);
+    return length >= 3 && ::strcasecmp(name + length - 3, ".gb") == 0;
+}
+
+// Opened relative to the folder, so a long folder path is resolved once, not per ROM.
+std::optional<RomListRow> readRom(int folder, const char* name) {
+    const int fd = ::openat(folder, name, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    RomListRow row;
+    row.fileName = QFile::decodeName(name);
+    if (fd < 0) {
+        // Listed without a header: it matched the pattern, the user should see it.
+        struct stat status {};
+        if (::fstatat(folder, name, &status, 0) == 0) {
+            if (!S_ISREG(status.st_mode))
+                return std::nullopt;
+            row.fileSize = status.st_size;
+        }
+        return row;
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    row.fileSize = status.st_size;
+    char header[kHeaderLength];
+    if (::pread(fd, header, sizeof header, kTitleOffset) == qint64(sizeof header))
+        row.info = cartridgeInfoOf(QByteArray::fromRawData(header, sizeof header));
+    ::close(fd);
+    return row;
+}
+
+} // namespace
+
+RomFolderRead readRomFolder(const QString& directory, const RomListProgress& progress) {
+    RomFolderRead read;
+    const int folder =
+        ::open(QFile::encodeName(directory).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR* dir = folder < 0 ? nullptr : ::fdopendir(folder);
+    if (!dir) {
+        read.error = QString::fromLocal8Bit(std::strerror(errno));
+        if (folder >= 0)
+            ::close(folder);
+        return read;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!isRomName(entry->d_name))
+            continue;
+        if (entry->d_type != DT_UNKNOWN && entry->d_type != DT_REG && entry->d_type != DT_LNK)
+            continue; // a folder, pipe or device: no need to open it to know
+        if (std::optional<RomListRow> row = readRom(folder, entry->d_name))
+            read.rows.push_back(std::move(*row));
+        if (progress && read.rows.size() % kProgressEvery == 0 && !progress(int(read.rows.size()))) {
+            read.cancelled = true;
+            break;
+        }
+    }
+    ::closedir(dir);
+    return read;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "cartridgeinfo.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+// One ROM of a listed folder. A file that cannot be read, or is shorter than a header, has no
+// info but is listed all the same, so the list shows every file.
+struct RomListRow {
+    QString fileName;
+    std::optional<CartridgeInfo> info;
+    qint64 fileSize = 0;
+};
+
+struct RomFolderRead {
+    std::vector<RomListRow> rows;
+    QString error;          // the folder itself could not be read
+    bool cancelled = false; // the progress callback asked to stop
+};
+
+// Called now and then with the number of ROMs read so far; false stops the listing.
+using RomListProgress = std::function<bool(int romsRead)>;
+
+// The regular, non-hidden files of `directory` whose names match *.gb in any letter case, in
+// the order the directory read returns them, each header read once. A pipe or device with a
+// matching name is passed over without ever being waited on.
+RomFolderRead readRomFolder(const QString& directory, const RomListProgress& progress = {});

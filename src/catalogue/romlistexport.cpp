@@ -1,0 +1,31 @@
+#include "romlistexport.h"
+
+#include "hostpath.h"
+#include "romlistformat.h"
+#include "textfile.h"
+
+#include <QDate>
+#include <QLocale>
+
+RomListExport exportRomList(const QString& directory, RomListKind kind, bool zipNames,
+                            const QString& date, const RomListProgress& progress) {
+    RomListExport result;
+    result.path = joinPath(directory, kind == RomListKind::Text ? textListName() : htmlListName());
+    const RomFolderRead folder = readRomFolder(directory, progress);
+    if (!folder.error.isEmpty()) {
+        result.error = folder.error;
+        return result;
+    }
+    if (folder.cancelled) {
+        result.cancelled = true;
+        return result;
+    }
+    const QStringList lines = kind == RomListKind::Text ? renderTextList(folder.rows, date)
+                                                        : renderHtmlList(folder.rows, zipNames);
+    result.error = writeTextLines(result.path, lines);
+    return result;
+}
+
+QString romListDate() {
+    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+}

@@ -1,0 +1,230 @@
+#include "romimage.h"
+#include "romlistexport.h"
+#include "romlistformat.h"
+#include "textfile.h"
+#include "writefailure.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+namespace {
+
+RomListRow row(const QString& name, const QString& title, const QString& type,
+               const QString& size, qint64 bytes) {
+    return {name, CartridgeInfo{title, type, size}, bytes};
+}
+
+// The names of a folder in the order the system hands them out, as DOSBox and the list see them.
+QStringList rawOrder(const QString& path) {
+    QStringList names;
+    DIR* dir = ::opendir(QFile::encodeName(path).constData());
+    while (const dirent* entry = ::readdir(dir))
+        names << QFile::decodeName(entry->d_name);
+    ::closedir(dir);
+    return names;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(RomListRow)
+
+class RomListTest : public QObject {
+    Q_OBJECT
+private slots:
+    void fileSizeCell_data();
+    void fileSizeCell();
+    void textRows_data();
+    void textRows();
+    void emptyFolder();
+    void htmlRows_data();
+    void htmlRows();
+    void folderListsEveryRomInDirectoryOrder();
+    void exportWritesNothingWhenItCannot();
+};
+
+// ---- The text table ----
+
+void RomListTest::fileSizeCell_data() {
+    QTest::addColumn<qint64>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << qint64(0) << "0 Kb";
+    QTest::newRow("one byte") << qint64(1) << "1 Kb";
+    QTest::newRow("one kilobyte") << qint64(1024) << "1 Kb";
+    QTest::newRow("just over") << qint64(1025) << "2 Kb";
+    QTest::newRow("32 KB ROM") << qint64(32768) << "32 Kb";
+    QTest::newRow("4 GB") << qint64(4) * 1024 * 1024 * 1024 << "4194304 Kb";
+}
+
+void RomListTest::fileSizeCell() {
+    QFETCH(qint64, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(fileSizeText(bytes), text);
+}
+
+void RomListTest::textRows_data() {
+    QTest::addColumn<RomListRow>("rom");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("sixteen-character title")
+        << row("TETRIS.GB", "ABCDEFGHIJKLMNOP", "ROM ONLY", "256KBit", 32768)
+        << "|TETRIS.GB            | ABCDEFGHIJKLMNOP     | ROM ONLY              | 256KBit       "
+           "    | 32 Kb        | ";
+    QTest::newRow("longest type")
+        << row("Z.gb", "ZELDA", "ROM+MBC1+RAM+BATTERY", "4M-Bit", 524288)
+        << "|Z.gb                 | ZELDA                | ROM+MBC1+RAM+BATTERY  | 4M-Bit        "
+           "    | 512 Kb       | ";
+    QTest::newRow("25-character name written whole")
+        << row("Super Mario Land 2 (W).gb", "MARIOLAND2", "?", "...", 1)
+        << "|Super Mario Land 2 (W).gb | MARIOLAND2           | ?                     | ...   "
+           "            | 1 Kb         | ";
+    QTest::newRow("unreadable ROM") << RomListRow{"short.gb", std::nullopt, 100}
+                                    << "|short.gb             |                      |           "
+                                       "            |                   | 1 Kb         | ";
+}
+
+void RomListTest::textRows() {
+    QFETCH(RomListRow, rom);
+    QFETCH(QString, line);
+    const QStringList lines = renderTextList({rom}, "08/12/2026");
+    QCOMPARE(lines.size(), 6);
+    QCOMPARE(lines.at(4), line);
+    if (rom.fileName.size() <= 20) // a row whose values fit lines up with the header
+        QCOMPARE(line.size(), lines.at(3).size());
+}
+
+void RomListTest::emptyFolder() {
+    const QStringList text = renderTextList({}, "08/12/2026");
+    QCOMPARE(text, (QStringList{
+                       "List of Gameboy ROMS on 08/12/2026 - Generated using Zemplo 97 by Korvid",
+                       QString(105, '-') + " ",
+                       "|    PC File Names    |    Gameboy Titles    |   Gameboy ROM Types   | "
+                       "Gameboy ROM Sizes | PC File size |",
+                       "|---------------------|----------------------|-----------------------|---"
+                       "----------------|--------------| ",
+                       QString(105, '-') + " "}));
+    QCOMPARE(text.at(2).size(), 105);
+    QCOMPARE(text.at(3).size(), 106);
+    const QStringList html = renderHtmlList({}, false);
+    QCOMPARE(html.size(), 9);
+    QCOMPARE(html.first(), QString("<!-- BEGIN ZEMPLO GB ROMS LIST -->"));
+    QCOMPARE(html.at(1), QString(" "));
+    QCOMPARE(html.at(4), QString("<div align=\"center\"><center><table border=\"1\">"));
+    QCOMPARE(html.mid(6), (QStringList{"</table></center></div>", " ",
+                                       "<!-- END ZEMPLO GB ROMS LIST -->"}));
+}
+
+// ---- The page ----
+
+void RomListTest::htmlRows_data() {
+    QTest::addColumn<RomListRow>("rom");
+    QTest::addColumn<bool>("zip");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("plain name: the page's own bytes")
+        << row("Tetris-1.0_x~.gb", "TETRIS", "ROM ONLY", "256KBit", 32768) << false
+        << QStringList{"<tr><td><a href=\"Tetris-1.0_x~.gb\"<font size=\"2\"face=\"Arial\">"
+                       "Tetris-1.0_x~.gb</font></a></td>",
+                       "<td><font size=\"2\"face=\"Arial\"><em><strong>TETRIS</strong></em>"
+                       "</font></td>",
+                       "<td align=\"center\"><font size=\"2\" face=\"Arial\">ROM ONLY</font></td>",
+                       "<td align=\"center\"><font size=\"2\" face=\"Arial\">256KBit</font></td>",
+                       "<td><font size=\"2\" face=\"Arial\">32 Kb</font></td></tr>"};
+    QTest::newRow("zip name")
+        << row("MyGame.gb", "MYGAME", "ROM ONLY", "256KBit", 32768) << true
+        << QStringList{"<tr><td><a href=\"mygame.zip\"<font size=\"2\"face=\"Arial\">"
+                       "mygame.zip</font></a></td>"};
+    QTest::newRow("markup in title and name is escaped")
+        << row("a&b \"<i>\".gb", "<SCRIPT>&\"", "?", "...", 1) << false
+        << QStringList{"<tr><td><a href=\"a%26b%20%22%3Ci%3E%22.gb\"<font size=\"2\"face=\"Arial\">"
+                       "a&amp;b &quot;&lt;i&gt;&quot;.gb</font></a></td>",
+                       "<td><font size=\"2\"face=\"Arial\"><em><strong>&lt;SCRIPT&gt;&amp;&quot;"
+                       "</strong></em></font></td>"};
+    QTest::newRow("link with # ? brackets and accents")
+        << row("Zelda (E) [!] #1?é.gb", "Z", "?", "...", 1) << false
+        << QStringList{"<tr><td><a href=\"Zelda%20%28E%29%20%5B%21%5D%20%231%3F%C3%A9.gb\"<font "
+                       "size=\"2\"face=\"Arial\">Zelda (E) [!] #1?é.gb</font></a></td>"};
+}
+
+void RomListTest::htmlRows() {
+    QFETCH(RomListRow, rom);
+    QFETCH(bool, zip);
+    QFETCH(QStringList, lines);
+    const QStringList page = renderHtmlList({rom}, zip);
+    QCOMPARE(page.size(), 14);
+    QCOMPARE(page.mid(6, lines.size()), lines);
+}
+
+// ---- The folder ----
+
+void RomListTest::folderListsEveryRomInDirectoryOrder() {
+    QTemporaryDir dir;
+    QVERIFY(writeFile(dir.filePath("a.gb"), romImage("ALPHA", 0x01, 0x01)));
+    QVERIFY(writeFile(dir.filePath("B.GB"), romImage("BRAVO", 0x42, 0x00))); // unlisted type
+    for (int i = 0; i < 40; ++i)
+        QVERIFY(writeFile(dir.filePath(QString("rom %1.Gb").arg(i)), romImage("R", 0, 0)));
+    QVERIFY(writeFile(dir.filePath("short.gb"), QByteArray(100, 'x')));
+    QVERIFY(writeFile(dir.filePath("empty.gb"), {}));
+    QVERIFY(writeFile(dir.filePath(".hidden.gb"), romImage("H", 0, 0)));
+    QVERIFY(writeFile(dir.filePath("colour.gbc"), romImage("C", 0, 0)));
+    QVERIFY(writeFile(dir.filePath("notes.txt"), "x"));
+    QVERIFY(QDir(dir.path()).mkdir("folder.gb"));
+    QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("pipe.gb")).constData(), 0600) == 0);
+    QVERIFY(QFile::link(dir.filePath("a.gb"), dir.filePath("link.gb")));
+
+    const RomFolderRead read = readRomFolder(dir.path());
+    QVERIFY(read.error.isEmpty());
+    QStringList expected;
+    for (const QString& name : rawOrder(dir.path()))
+        if (name.endsWith(".gb", Qt::CaseInsensitive) && !name.startsWith('.') &&
+            name != "folder.gb" && name != "pipe.gb")
+            expected << name;
+    QStringList listed;
+    for (const RomListRow& rom : read.rows)
+        listed << rom.fileName;
+    QCOMPARE(listed, expected);
+    QCOMPARE(listed.size(), 45);
+
+    for (const RomListRow& rom : read.rows) {
+        if (rom.fileName == "B.GB")
+            QCOMPARE(rom.info->typeText, QString("?"));
+        if (rom.fileName == "short.gb" || rom.fileName == "empty.gb")
+            QVERIFY(!rom.info);
+        if (rom.fileName == "short.gb")
+            QCOMPARE(rom.fileSize, qint64(100));
+        if (rom.fileName == "link.gb")
+            QCOMPARE(rom.info->title, QString("ALPHA"));
+    }
+}
+
+void RomListTest::exportWritesNothingWhenItCannot() {
+    QTemporaryDir dir;
+    for (int i = 0; i < 200; ++i)
+        QVERIFY(writeFile(dir.filePath(QString("r%1.gb").arg(i)), romImage("R", 0, 0)));
+    QVERIFY(writeFile(dir.filePath("GB_Roms.txt"), "old list\r\n"));
+
+    int reports = 0;
+    RomListExport list = exportRomList(dir.path(), RomListKind::Text, false, "d",
+                                       [&](int) { return ++reports < 2; });
+    QVERIFY(list.cancelled);
+    QCOMPARE(readTextLines(dir.filePath("GB_Roms.txt")).lines, QStringList{"old list"});
+    {
+        const FileSizeLimit limit(64);
+        list = exportRomList(dir.path(), RomListKind::Text, false, "d");
+    }
+    QVERIFY(!list.error.isEmpty());
+    QCOMPARE(readTextLines(dir.filePath("GB_Roms.txt")).lines, QStringList{"old list"});
+    list = exportRomList(dir.filePath("gone"), RomListKind::Html, false, "d");
+    QVERIFY(!list.error.isEmpty());
+    QVERIFY(!QFile::exists(list.path));
+
+    list = exportRomList(dir.path(), RomListKind::Html, true, "d");
+    QVERIFY(list.ok());
+    QCOMPARE(list.path, dir.filePath("GB_Roms.html"));
+    QCOMPARE(readTextLines(list.path).lines.size(), 9 + 200 * 5);
+    QCOMPARE(readTextLines(dir.filePath("GB_Roms.txt")).lines, QStringList{"old list"});
+}
+
+QTEST_APPLESS_MAIN(RomListTest)
+#include "tst_romlist.moc"
