@@ -53,7 +53,8 @@ void DosBoxNamesTest::standinOpensTheRomUnderItsDosPath() {
         dosPaths.insert(dosPath);
         const QString command = "VGB.EXE " + dosPath + " -volume  10";
         const StandinRecord record = runDosBox(
-            {dir.filePath("emu"), dir.filePath("roms"), QString(), command}, m_home.path());
+            {dir.filePath("emu"), dir.filePath("roms"), QString(), command, std::nullopt},
+            m_home.path());
         QCOMPARE(record.value("DIR"), QString("C:\\"));
         QCOMPARE(record.value("TAIL"), " " + command.mid(8));
         QCOMPARE(record.value("ROM"), dosPath);

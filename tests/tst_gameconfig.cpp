@@ -27,11 +27,6 @@ LauncherSettings aGame() {
     return s;
 }
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class GameConfigTest : public QObject {

@@ -2,6 +2,7 @@
 #include "dosboxrun.h"
 #include "dosenvironment.h"
 #include "dosname.h"
+#include "launchfolder.h"
 #include "gameconfigfile.h"
 #include "memorysettingsstore.h"
 #include "pad.h"
@@ -14,6 +15,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -28,7 +30,8 @@ private slots:
     void playStartsTheEmulatorInDosBox();
     void previewUseItStartsTheEditedLine();
     void emulatorFindsThePaletteOfAn83Rom();
-    void paletteOfALongNamedRom();
+    void longNamedRomsFindTheirPaletteAndKeepTheirSaves();
+    void fileLeftByTheEmulatorGoesBesideTheRomWhenDosBoxEnds();
     void gameFileGivenAtStartUpReachesTheEmulator();
 
 private:
@@ -46,6 +49,7 @@ void LaunchEndToEndTest::initTestCase() {
     if (!reason.isEmpty())
         QSKIP(qPrintable(reason));
     prepareHeadlessDosBoxEnvironment(m_home.path());
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(m_home.filePath("cache")));
 }
 
 void LaunchEndToEndTest::init() {
@@ -75,7 +79,7 @@ void LaunchEndToEndTest::playStartsTheEmulatorInDosBox() {
     const StandinRecord record = waitForRecord(m_dir->filePath("emu"), 60000);
     QCOMPARE(record.value("DIR"), QString("C:\\"));
     QCOMPARE(record.value("TAIL"),
-             QString(" D:\\SUPERM~1.GB -video 1 -volume  10 -vperiod 100 -uperiod 2"));
+             QString(" D:\\SUPERMAR.GB -video 1 -volume  10 -vperiod 100 -uperiod 2"));
     QCOMPARE(record.value("ROMOPEN"), QString("YES"));
     QCOMPARE(record.value("ROMDATA"), QString("SUPER-MARIO-ROM."));
 }
@@ -92,7 +96,7 @@ void LaunchEndToEndTest::previewUseItStartsTheEditedLine() {
     const StandinRecord record = waitForRecord(m_dir->filePath("emu"), 60000);
     QCOMPARE(record.value("DIR"), QString("C:\\"));
     QCOMPARE(record.value("TAIL"),
-             QString(" D:\\SUPERM~1.GB -video 1 -volume  10 -vperiod 100 -uperiod 2 -nocrc"));
+             QString(" D:\\SUPERMAR.GB -video 1 -volume  10 -vperiod 100 -uperiod 2 -nocrc"));
     QCOMPARE(record.value("ROMOPEN"), QString("YES"));
 }
 
@@ -120,25 +124,70 @@ void LaunchEndToEndTest::emulatorFindsThePaletteOfAn83Rom() {
     QCOMPARE(record.value("CFG"), QString("D:\\PUZZLE.CFG"));
     QCOMPARE(record.value("CFGOPEN"), QString("YES"));
     QCOMPARE(record.value("CFGDATA"), QString("-color0 #FF0000\r"));
+    // An 8.3 ROM plays from its own folder: its save lands there under its own name.
+    QCOMPARE(record.value("SAVWRITE"), QString("YES"));
+    QCOMPARE(readAll(m_dir->filePath("my roms/PUZZLE.SAV")), QByteArray("SAVED-BY-STANDIN"));
+    QVERIFY(!QFileInfo::exists(planLaunchFolder(rom, launchCacheRoot()).folder));
 }
 
-void LaunchEndToEndTest::paletteOfALongNamedRom() {
-    // The emulator derives SUPERM~n.CFG from the ROM's alias; the .cfg file gets an alias of its
-    // own, numbered among the names that share its prefix. It is found only when both aliases
-    // carry the same number.
-    const QString config = m_dir->filePath("my roms/Super Mario Land.cfg");
-    QCOMPARE(writeRomConfig(config, redColourZero()), QString());
+void LaunchEndToEndTest::longNamedRomsFindTheirPaletteAndKeepTheirSaves() {
+    // Two ROMs whose aliases share a prefix, each with its own palette beside it.
+    const QString roms = m_dir->filePath("my roms/");
+    const QString land = roms + "Super Mario Land (World).gb";
+    const QString land2 = roms + "Super Mario Land 2 (World).gb";
+    QVERIFY(writeFile(land, "LAND-ONE-ROM...."));
+    QVERIFY(writeFile(land2, "LAND-TWO-ROM...."));
+    RomConfigContent blue;
+    blue.slotLines[0] = "-color0 #0000FF";
+    blue.slotTags[0] = "CC0000000255";
+    QCOMPARE(writeRomConfig(roms + "Super Mario Land (World).cfg", redColourZero()), QString());
+    QCOMPARE(writeRomConfig(roms + "Super Mario Land 2 (World).cfg", blue), QString());
+
+    const auto play = [&](const QString& rom) {
+        QFile::remove(m_dir->filePath("emu/RECORD.TXT"));
+        m_pad->setRomPath(rom);
+        QTest::mouseClick(m_pad->findChild<QWidget*>("Picture5"), Qt::LeftButton);
+        return waitForRecord(m_dir->filePath("emu"), 60000);
+    };
+    for (int round = 0; round < 2; ++round) {
+        StandinRecord record = play(land);
+        QVERIFY2(m_prompter.m_prompts.isEmpty(), qPrintable(m_prompter.m_prompts.value(0).text));
+        QCOMPARE(record.value("ROM"), QString("D:\\SUPERMAR.GB"));
+        QCOMPARE(record.value("ROMDATA"), QString("LAND-ONE-ROM...."));
+        QCOMPARE(record.value("CFGOPEN"), QString("YES"));
+        QCOMPARE(record.value("CFGDATA"), QString("-color0 #FF0000\r"));
+        QCOMPARE(record.value("SAVWRITE"), QString("YES"));
+        QCOMPARE(readAll(roms + "Super Mario Land (World).sav"), QByteArray("SAVED-BY-STANDIN"));
+
+        record = play(land2);
+        QCOMPARE(record.value("ROM"), QString("D:\\SUPERMAR.GB"));
+        QCOMPARE(record.value("ROMDATA"), QString("LAND-TWO-ROM...."));
+        QCOMPARE(record.value("CFGDATA"), QString("-color0 #0000FF\r"));
+        QCOMPARE(readAll(roms + "Super Mario Land 2 (World).sav"), QByteArray("SAVED-BY-STANDIN"));
+
+        // Files added between launches change no name the emulator sees.
+        QVERIFY(writeFile(roms + "Super Mario Bros (World).gb", "x"));
+        QVERIFY(writeFile(roms + "Super Mario Land (Europe).gb", "x"));
+        QFile::remove(roms + "Super Mario Land (World).sav");
+        QFile::remove(roms + "Super Mario Land 2 (World).sav");
+    }
+    // No save was written under an alias beside the ROMs.
+    QCOMPARE(QDir(roms).entryList({"*~*"}), QStringList());
+}
+
+void LaunchEndToEndTest::fileLeftByTheEmulatorGoesBesideTheRomWhenDosBoxEnds() {
+    QList<SweepResult> sweeps;
+    m_dos->setSweepReport([&](const SweepResult& swept) { sweeps << swept; });
+    const QString rom = m_dir->filePath("my roms/Super Mario Land.gb");
     QTest::mouseClick(m_pad->findChild<QWidget*>("Picture5"), Qt::LeftButton);
-    const StandinRecord record = waitForRecord(m_dir->filePath("emu"), 60000);
-    const QString romAlias = locateForDos(m_pad->romPath(), 'D').dosPath;
-    const QString configAlias = locateForDos(config, 'D').dosPath;
-    QCOMPARE(record.value("ROM"), romAlias);
-    QCOMPARE(record.value("ROMOPEN"), QString("YES"));
-    QCOMPARE(record.value("CFG"), romAlias.chopped(2) + "CFG");
-    const bool sameNumber = record.value("CFG") == configAlias;
-    QCOMPARE(record.value("CFGOPEN"), sameNumber ? QString("YES") : QString("NO"));
-    qInfo("ROM %s, its .cfg %s: the emulator %s it", qPrintable(romAlias), qPrintable(configAlias),
-          sameNumber ? "finds" : "does not find");
+    // As the emulator would, while it runs: a file under a name nobody linked.
+    const QString drive = planLaunchFolder(rom, launchCacheRoot()).drive;
+    QVERIFY(writeFile(drive + "/SUPERMAR.ST0", "STATE"));
+    waitForRecord(m_dir->filePath("emu"), 60000);
+    QTRY_COMPARE_WITH_TIMEOUT(sweeps.size(), 1, 60000);
+    QCOMPARE(sweeps[0].moved, QStringList{m_dir->filePath("my roms/Super Mario Land.st0")});
+    QCOMPARE(readAll(m_dir->filePath("my roms/Super Mario Land.st0")), QByteArray("STATE"));
+    QVERIFY(!QFileInfo::exists(drive + "/SUPERMAR.ST0"));
 }
 
 void LaunchEndToEndTest::gameFileGivenAtStartUpReachesTheEmulator() {

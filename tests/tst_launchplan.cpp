@@ -23,7 +23,7 @@ private slots:
     void backgrounds();
     void refusesRedirections_data();
     void refusesRedirections();
-    void romThatDosCannotOpen();
+    void romWithoutItsOwnDosNamePlaysFromItsLaunchFolder();
     void launchWithoutRom();
 
 private:
@@ -167,14 +167,21 @@ void LaunchPlanTest::refusesRedirections() {
     QCOMPARE(plan.stop->text, redirectionMessage().text);
 }
 
-void LaunchPlanTest::romThatDosCannotOpen() {
+void LaunchPlanTest::romWithoutItsOwnDosNamePlaysFromItsLaunchFolder() {
     touch(m_roms + "/Zelda[1].gb");
     m_settings.romPath = m_roms + "/Zelda[1].gb";
-    const LaunchPlan plan = planLaunch(m_settings, locateRom(m_settings.romPath));
-    QVERIFY(plan.stop);
-    QCOMPARE(plan.stop->title, QString("Oups !"));
-    QVERIFY(plan.stop->text.contains(m_settings.romPath));
-    QVERIFY(!plan.changesDirectory());
+    const QString cache = m_dir->filePath("cache");
+    const LaunchPlan plan = planLaunch(m_settings, locateRom(m_settings.romPath, cache));
+    QVERIFY(!plan.stop);
+    QVERIFY2(plan.arguments.startsWith("D:\\ZELDA1.GB -volume"), qPrintable(plan.arguments));
+    QVERIFY(plan.session.launchFolder);
+    QCOMPARE(plan.session.dDirectory, plan.session.launchFolder->drive);
+    QVERIFY(plan.session.dDirectory.startsWith(cache + "/"));
+    QVERIFY(!QFileInfo::exists(cache)); // planned, not made
+
+    const LaunchPlan own = planLaunch(m_settings, locateRom(m_roms + "/PUZZLE.GB", cache));
+    QVERIFY(!own.session.launchFolder);
+    QCOMPARE(own.session.dDirectory, m_roms);
 }
 
 void LaunchPlanTest::launchWithoutRom() {

@@ -10,11 +10,6 @@
 
 namespace {
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 RomConfigContent contentWith(std::initializer_list<std::pair<int, Rgb>> colors, int brightness) {
     PaletteWizardModel model;
     for (const auto& [slot, rgb] : colors)

@@ -15,11 +15,6 @@
 
 namespace {
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QColor swatchColor(PaletWindow* w, int slot) {
     return w->swatch(slot)->palette().color(QPalette::Base);
 }

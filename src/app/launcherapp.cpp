@@ -2,6 +2,7 @@
 
 #include "dosenvironment.h"
 #include "inisettingsstore.h"
+#include "launchfolder.h"
 #include "launcherwindows.h"
 #include "pad.h"
 #include "processstarter.h"
@@ -66,11 +67,23 @@ int runLauncherWindow(int& argc, char** argv, const QStringList& words) {
     QObject::connect(&pad, &Pad::quitRequested, &app, &QCoreApplication::quit);
     QObject::connect(&pad, &Pad::closedWithoutSaving, &app, &QCoreApplication::quit);
 
+    // Files the emulator left in a ROM's launch folder go back beside the ROM when its DOSBox
+    // ends, or at the next start when the launcher was closed first.
+    const auto tellSweep = [&](const SweepResult& swept) {
+        if (!swept.kept.isEmpty())
+            prompter.critical(&pad, QStringLiteral("Info !"),
+                              QStringLiteral("VGB-DOS left files that could not be put beside "
+                                             "their ROM:\n") +
+                                  swept.kept.join(QLatin1Char('\n')));
+    };
+    dos.setSweepReport(tellSweep);
+
     if (!pad.Form_Load(argumentText(words)))
         return 0;
     std::unique_ptr<FirstPaintReporter> reporter;
     if (qEnvironmentVariableIsSet("ZEMPLO_REPORT_FIRST_PAINT"))
         reporter = std::make_unique<FirstPaintReporter>(&pad);
     pad.show();
+    tellSweep(sweepLaunchFolders(launchCacheRoot()));
     return app.exec();
 }

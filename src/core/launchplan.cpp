@@ -29,15 +29,21 @@ Background resolveBackground(const QString& path, const QString& emulatorDirecto
     return {location.dosPath, location.hostDirectory};
 }
 
-LaunchMessage unplayableRomMessage(const QString& romPath) {
-    return {QStringLiteral("DOS cannot open this ROM under its file name:\n%1\n"
-                           "Rename the file using only letters, digits and - _ ! # $ & ' ( ) "
-                           "@ ^ { } ~, then select it again.")
-                .arg(romPath),
-            QStringLiteral("Oups !")};
-}
-
 } // namespace
+
+RomLocation locateRom(const QString& romPath, const QString& cacheRoot) {
+    const DosLocation own = locateForDos(romPath, QLatin1Char('D'));
+    if (own.dosPath.isEmpty())
+        return {own, std::nullopt};
+    const QString fileName = QFileInfo(romPath).fileName();
+    const QString base = fileName.section(QLatin1Char('.'), 0, 0);
+    if (own.dosName == fileName.toUpper() && isDosOpenableName(own.dosName) &&
+        !isDosDeviceName(base))
+        return {own, std::nullopt};
+    LaunchFolderPlan folder = planLaunchFolder(romPath, cacheRoot);
+    DosLocation stable{QStringLiteral("D:\\") + folder.romDosName, folder.romDosName, folder.drive};
+    return {stable, std::move(folder)};
+}
 
 bool holdsRedirection(const QString& commandLine) {
     return commandLine.contains(QLatin1Char('<')) || commandLine.contains(QLatin1Char('>')) ||
@@ -51,7 +57,7 @@ LaunchMessage redirectionMessage() {
             QStringLiteral("Damn :(")};
 }
 
-LaunchPlan planLaunch(const LauncherSettings& settings, const DosLocation& rom) {
+LaunchPlan planLaunch(const LauncherSettings& settings, const RomLocation& rom) {
     LaunchPlan plan;
     const QString& emulatorPath = settings.emulatorPath;
     if (!FileExist(emulatorPath)) {
@@ -67,17 +73,12 @@ LaunchPlan planLaunch(const LauncherSettings& settings, const DosLocation& rom) 
             QStringLiteral("Fucking error :(~")};
         return plan;
     }
-    if (!rom.dosPath.isEmpty() && !isDosOpenableName(rom.dosName)) {
-        plan.stop = unplayableRomMessage(settings.romPath);
-        return plan;
-    }
-
     plan.emulatorDirectory = QFileInfo(emulatorPath).absolutePath();
     plan.programName = emulatorPath.mid(split);
 
     const Background background = resolveBackground(settings.background, plan.emulatorDirectory);
     plan.resetBackground = !background.argument.has_value();
-    plan.arguments = buildArguments(settings, rom.dosPath, background.argument);
+    plan.arguments = buildArguments(settings, rom.dos.dosPath, background.argument);
 
     if (isCommandTooLong(emulatorPath, plan.arguments)) {
         plan.stop = LaunchMessage{
@@ -91,7 +92,8 @@ LaunchPlan planLaunch(const LauncherSettings& settings, const DosLocation& rom) 
         return plan;
     }
     plan.session.cDirectory = plan.emulatorDirectory;
-    plan.session.dDirectory = rom.hostDirectory;
+    plan.session.dDirectory = rom.dos.hostDirectory;
+    plan.session.launchFolder = rom.launchFolder;
     plan.session.eDirectory = background.mountDirectory;
     return plan;
 }

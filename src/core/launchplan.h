@@ -27,13 +27,17 @@ struct LaunchPlan {
     DosSession session;
 };
 
-// Where the ROM part comes from: taken at the click, before the current directory changes.
-inline DosLocation locateRom(const QString& romPath) {
-    return locateForDos(romPath, QLatin1Char('D'));
-}
+// Where the emulator finds the ROM: its own folder when DOS sees the ROM under its own name,
+// else the ROM's launch folder under its stable DOS name. Taken at the click, before the
+// current directory changes; nothing is created.
+struct RomLocation {
+    DosLocation dos;
+    std::optional<LaunchFolderPlan> launchFolder;
+};
+RomLocation locateRom(const QString& romPath, const QString& cacheRoot = launchCacheRoot());
 
 // The checks, split and build of a press on play, without touching anything.
-LaunchPlan planLaunch(const LauncherSettings& settings, const DosLocation& rom);
+LaunchPlan planLaunch(const LauncherSettings& settings, const RomLocation& rom);
 
 // DOSBox's shell would take these as redirections and pipes.
 bool holdsRedirection(const QString& commandLine);

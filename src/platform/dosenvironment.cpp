@@ -1,5 +1,6 @@
 #include "dosenvironment.h"
 
+#include "processendwatch.h"
 #include "processstarter.h"
 
 #include <QStandardPaths>
@@ -34,6 +35,8 @@ QStringList dosboxArguments(const DosSession& session) {
 
 DosBoxEnvironment::DosBoxEnvironment(ProcessStarter& starter) : m_starter(starter) {}
 
+DosBoxEnvironment::~DosBoxEnvironment() = default;
+
 QString DosBoxEnvironment::findExecutable() {
     const QString program = qEnvironmentVariable("ZEMPLO_DOSBOX", QStringLiteral("dosbox"));
     return QStandardPaths::findExecutable(program);
@@ -45,9 +48,28 @@ QString DosBoxEnvironment::start(const DosSession& session) {
         return QStringLiteral("DOSBox was not found, so VGB-DOS cannot run.\n"
                               "Install it (Debian: sudo apt-get install dosbox) or name its "
                               "program in the ZEMPLO_DOSBOX environment variable.");
+    if (session.launchFolder) {
+        const QString error = makeLaunchFolder(*session.launchFolder);
+        if (!error.isEmpty())
+            return QStringLiteral("The ROM cannot be played from its launch folder:\n%1\n%2")
+                .arg(session.launchFolder->romPath, error);
+    }
+    qint64 pid = 0;
     const QString error =
-        m_starter.startDetached(dosbox, dosboxArguments(session), session.cDirectory);
+        m_starter.startDetached(dosbox, dosboxArguments(session), session.cDirectory, &pid);
     if (!error.isEmpty())
         return QStringLiteral("DOSBox could not be started:\n%1\n%2").arg(dosbox, error);
+    if (session.launchFolder && pid > 0) {
+        const QString folder = session.launchFolder->folder;
+        recordLaunchProcess(folder, pid);
+        new ProcessEndWatch(
+            pid,
+            [this, folder] {
+                const SweepResult swept = sweepLaunchFolder(folder);
+                if (m_report)
+                    m_report(swept);
+            },
+            &m_watches);
+    }
     return {};
 }

@@ -2,8 +2,13 @@
 
 #include "dossession.h"
 
+#include "launchfolder.h"
+
+#include <QObject>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 class ProcessStarter;
 
@@ -15,16 +20,26 @@ public:
     virtual QString start(const DosSession& session) = 0;
 };
 
-// DOSBox, found as `dosbox` on PATH or named by ZEMPLO_DOSBOX.
+// DOSBox, found as `dosbox` on PATH or named by ZEMPLO_DOSBOX. A session whose ROM plays from
+// a launch folder makes that folder first, and when its DOSBox ends, what the emulator left
+// there goes beside the ROM.
 class DosBoxEnvironment : public DosEnvironment {
 public:
     explicit DosBoxEnvironment(ProcessStarter& starter);
+    ~DosBoxEnvironment() override;
     QString start(const DosSession& session) override;
 
     static QString findExecutable();
 
+    // Told after each sweep of a launch folder, with what moved and what stayed.
+    void setSweepReport(std::function<void(const SweepResult&)> report) {
+        m_report = std::move(report);
+    }
+
 private:
     ProcessStarter& m_starter;
+    QObject m_watches; // one watch per running DOSBox with a launch folder
+    std::function<void(const SweepResult&)> m_report;
 };
 
 // The DOSBox arguments that mount the session's drives, run its command from C:\ and close

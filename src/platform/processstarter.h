@@ -7,13 +7,14 @@
 class ProcessStarter {
 public:
     virtual ~ProcessStarter() = default;
-    // Returns an empty text on success, else what went wrong.
+    // Returns an empty text on success, else what went wrong. `pid`, when given, receives the
+    // started process's id.
     virtual QString startDetached(const QString& program, const QStringList& arguments,
-                                  const QString& workingDirectory) = 0;
+                                  const QString& workingDirectory, qint64* pid = nullptr) = 0;
 };
 
 class QtProcessStarter : public ProcessStarter {
 public:
     QString startDetached(const QString& program, const QStringList& arguments,
-                          const QString& workingDirectory) override;
+                          const QString& workingDirectory, qint64* pid = nullptr) override;
 };

@@ -83,7 +83,11 @@ Pad::Pad(PadServices services, QWidget* parent) : QWidget(parent), m_services(se
     });
 }
 
-Pad::~Pad() = default;
+Pad::~Pad() {
+    // The path box loses its focus while the window is taken down, after this part of it is
+    // gone: it must not call back into it.
+    Text1->disconnect(this);
+}
 
 // ---- Start-up and quit ----
 
@@ -295,7 +299,7 @@ void Pad::moveOntoScreen(double leftTwips, double topTwips) {
 void Pad::Picture5_Click() {
     if (Text4->text().isEmpty() && m_windows.showEmulatorSelector)
         m_windows.showEmulatorSelector();             // without disabling the main window
-    const DosLocation rom = locateRom(Text1->text()); // before the directory changes
+    const RomLocation rom = locateRom(Text1->text()); // before the directory changes
 
     const LaunchPlan plan = planLaunch(settings(), rom);
     if (plan.changesDirectory() && !QDir::setCurrent(plan.emulatorDirectory)) {

@@ -6,6 +6,8 @@
 ;   ROMOPEN=YES|NO      ROMDATA=<first 16 bytes of that file>
 ;   CFG=<first word with its last two characters replaced by CFG, as the emulator derives it>
 ;   CFGOPEN=YES|NO      CFGDATA=<first 16 bytes of that file>
+;   SAV=<the CFG name with SAV for CFG, as the emulator names battery saves>
+;   SAVWRITE=YES|NO     whether it could create that file and write "SAVED-BY-STANDIN" into it
 ; Assembled as a flat .COM image; DOSBox runs it as VGB.EXE because it tells by content.
         org 100h
 
@@ -98,6 +100,55 @@ start:  cld
         mov si, s_cfg
         mov dx, cfgname
         call probe
+
+        ; the save file: the derived name with SAV in place of CFG
+        mov si, cfgname
+        mov bx, savname
+.savcopy:
+        mov al, [si]
+        mov [bx], al
+        inc si
+        inc bx
+        test al, al
+        jnz .savcopy
+        sub bx, 4               ; the last three characters before the zero
+        cmp bx, savname
+        jb .savdone
+        mov byte [bx], 'S'
+        mov byte [bx+1], 'A'
+        mov byte [bx+2], 'V'
+        mov si, s_sav
+        call putlabel
+        mov al, '='
+        stosb
+        mov si, savname
+        call puts
+        call crlf
+        mov si, s_sav
+        call putlabel
+        mov si, s_write
+        call puts
+        mov ah, 3Ch
+        xor cx, cx
+        mov dx, savname
+        int 21h
+        jc .savfail
+        mov bx, ax
+        mov ah, 40h
+        mov cx, 16
+        mov dx, s_saved
+        int 21h
+        jc .savfail
+        mov ah, 3Eh
+        int 21h
+        mov si, s_yes
+        jmp .savtold
+.savfail:
+        mov si, s_no
+.savtold:
+        call puts
+        call crlf
+.savdone:
 
         ; write the record
         mov ah, 3Ch
@@ -196,8 +247,12 @@ s_data  db "DATA=", 0
 s_yes   db "YES", 0
 s_no    db "NO", 0
 s_file  db "RECORD.TXT", 0
+s_sav   db "SAV"
+s_write db "WRITE=", 0
+s_saved db "SAVED-BY-STANDIN"
 
 romname times 130 db 0
 cfgname times 134 db 0
+savname times 134 db 0
 buffer  times 16 db 0
 out:

@@ -25,3 +25,8 @@ inline bool writeFile(const QString& path, const QByteArray& bytes) {
 inline void touch(const QString& path) {
     writeFile(path, "x");
 }
+
+inline QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
