@@ -2,6 +2,7 @@
 // very ROM it was taken from.
 #include "dosboxrun.h"
 #include "dosname.h"
+#include "dossession.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +15,8 @@ private slots:
     void initTestCase();
     void standinOpensTheRomUnderItsDosPath_data();
     void standinOpensTheRomUnderItsDosPath();
+    void longestMountLineDosBoxTakes_data();
+    void longestMountLineDosBoxTakes();
 
 private:
     QTemporaryDir m_home;
@@ -63,6 +66,41 @@ void DosBoxNamesTest::standinOpensTheRomUnderItsDosPath() {
                  QStringLiteral("ROM-NUMBER-%1...").arg(i, 2, 10, QLatin1Char('0')));
     }
     QCOMPARE(dosPaths.size(), roms.size());
+}
+
+void DosBoxNamesTest::longestMountLineDosBoxTakes_data() {
+    QTest::addColumn<int>("extra");
+    QTest::newRow("at the limit") << 0;
+    QTest::newRow("one byte more") << 1;
+}
+
+void DosBoxNamesTest::longestMountLineDosBoxTakes() {
+    QFETCH(int, extra);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("emu"));
+    QVERIFY(QFile::copy(standinExecutable(), dir.filePath("emu/VGB.EXE")));
+    // A ROM folder whose mount line is exactly the longest the launcher lets through, or one
+    // byte longer.
+    const int overhead = int(dosboxMountLine('d', dir.path() + "/").toUtf8().size());
+    const int room = kMaxDosBoxLine + extra - overhead;
+    QVERIFY(room > 4);
+    const QString roms = dir.filePath(QString(room / 2, 'r') + "/" + QString(room - room / 2 - 1, 's'));
+    QVERIFY(QDir().mkpath(roms));
+    QCOMPARE(int(dosboxMountLine('d', roms).toUtf8().size()), kMaxDosBoxLine + extra);
+    QCOMPARE(fitsDosBoxLine(dosboxMountLine('d', roms)), extra == 0);
+    QFile rom(roms + "/PUZZLE.GB");
+    QVERIFY(rom.open(QIODevice::WriteOnly));
+    rom.write("DEEP-FOLDER-ROM.");
+    rom.close();
+    const StandinRecord record = runDosBox(
+        {dir.filePath("emu"), roms, QString(), "VGB.EXE D:\\PUZZLE.GB", std::nullopt},
+        m_home.path());
+    if (extra == 0) {
+        QCOMPARE(record.value("ROMOPEN"), QString("YES"));
+        QCOMPARE(record.value("ROMDATA"), QString("DEEP-FOLDER-ROM."));
+    } else {
+        QVERIFY2(record.isEmpty(), "DOSBox 0.74 took a longer mount line: the limit can grow");
+    }
 }
 
 QTEST_GUILESS_MAIN(DosBoxNamesTest)

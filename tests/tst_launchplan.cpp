@@ -25,6 +25,12 @@ private slots:
     void refusesRedirections();
     void romWithoutItsOwnDosNamePlaysFromItsLaunchFolder();
     void launchWithoutRom();
+    void refusesWhatWouldSteerDosBox_data();
+    void refusesWhatWouldSteerDosBox();
+    void backgroundNamesDosCannotOpen_data();
+    void backgroundNamesDosCannotOpen();
+    void programNameFromTheFileItself_data();
+    void programNameFromTheFileItself();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -190,6 +196,109 @@ void LaunchPlanTest::launchWithoutRom() {
     QCOMPARE(plan.arguments, QString(" -volume  10 -vperiod 100 -uperiod 2"));
     QCOMPARE(plan.session.commandLine, QString("VGB.EXE  -volume  10 -vperiod 100 -uperiod 2"));
     QCOMPARE(plan.session.dDirectory, QString());
+}
+
+// ---- Nothing typed, named or stored steers DOSBox ----
+
+void LaunchPlanTest::refusesWhatWouldSteerDosBox_data() {
+    // A folder (created under the test folder) or a setting, and what the message names.
+    QTest::addColumn<QString>("emulatorFolder");
+    QTest::addColumn<QString>("romFolder");
+    QTest::addColumn<QString>("gifFolder");
+    QTest::addColumn<QString>("keyMap");
+    QTest::addColumn<QString>("named");
+    const QString emu = "e m", roms = "roms", none;
+    QTest::newRow("rom folder that mounts home")
+        << emu << "r\nmount h ~\ndir h:\\ > C:\\HOMEDIR.TXT\nrem" << none << none
+        << "The folder of the ROM (" + QDir::tempPath();
+    QTest::newRow("quote in the rom folder") << emu << "x\" >C:\\RR.TXT \"" << none << none
+                                             << "The folder of the ROM holds a double quote";
+    QTest::newRow("line break in the emulator folder")
+        << "emu\rmount" << roms << none << none << "The folder of VGB-DOS";
+    QTest::newRow("quote in the emulator folder") << "e\"m" << roms << none << none
+                                                  << "The folder of VGB-DOS holds a double quote";
+    QTest::newRow("line break in the background folder")
+        << emu << roms << "gifs\nmount" << none << "The folder of the GIF background";
+    QTest::newRow("line break in the key mapping")
+        << emu << roms << none << "1e\nmount h ~" << "The Key mapping holds a line break";
+    QTest::newRow("tab in the key mapping") << emu << roms << none << "1e\t1f"
+                                            << "The Key mapping holds a line break";
+    QTest::newRow("rom folder too long for DOSBox")
+        << emu << QString(230, 'r') << none << none << "The folder of the ROM has a path too long";
+    QTest::newRow("background folder too long for DOSBox")
+        << emu << roms << QString(230, 'g') << none
+        << "The folder of the GIF background has a path too long";
+}
+
+void LaunchPlanTest::refusesWhatWouldSteerDosBox() {
+    QFETCH(QString, emulatorFolder);
+    QFETCH(QString, romFolder);
+    QFETCH(QString, gifFolder);
+    QFETCH(QString, keyMap);
+    QFETCH(QString, named);
+    QDir root(m_dir->path());
+    for (const QString& folder : {emulatorFolder, romFolder, gifFolder})
+        if (!folder.isEmpty())
+            QVERIFY(root.mkpath(folder));
+    touch(m_dir->filePath(emulatorFolder + "/VGB.EXE"));
+    touch(m_dir->filePath(romFolder + "/PUZZLE.GB"));
+    m_settings.emulatorPath = m_dir->filePath(emulatorFolder + "/VGB.EXE");
+    if (!gifFolder.isEmpty()) {
+        touch(m_dir->filePath(gifFolder + "/SKY.GIF"));
+        m_settings.background = m_dir->filePath(gifFolder + "/SKY.GIF");
+    }
+    m_settings.keyMap = keyMap;
+    const LaunchPlan plan = planLaunch(m_settings, locateRom(m_dir->filePath(romFolder + "/PUZZLE.GB")));
+    QVERIFY(plan.stop);
+    QVERIFY2(plan.stop->text.startsWith(named), qPrintable(plan.stop->text));
+    QCOMPARE(plan.stop->title, QString("Damn :("));
+    QCOMPARE(plan.session.commandLine, QString()); // nothing to start
+}
+
+void LaunchPlanTest::backgroundNamesDosCannotOpen_data() {
+    QTest::addColumn<QString>("background"); // relative to the emulator, or under the test folder
+    QTest::addColumn<bool>("absolute");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("accent, absolute") << "fond é.gif" << true << true;
+    QTest::newRow("semicolon, absolute") << "a;b.gif" << true << true;
+    QTest::newRow("quote, absolute") << "a\"b.gif" << true << true;
+    QTest::newRow("blank, absolute: an alias") << "fond bleu.gif" << true << false;
+    QTest::newRow("accent, relative") << "fond é.gif" << false << true;
+    QTest::newRow("blank, relative") << "fond bleu.gif" << false << true;
+    QTest::newRow("plain, relative") << "sky.gif" << false << false;
+}
+
+void LaunchPlanTest::backgroundNamesDosCannotOpen() {
+    QFETCH(QString, background);
+    QFETCH(bool, absolute);
+    QFETCH(bool, refused);
+    const QString file = absolute ? m_dir->filePath(background) : m_emu + "/" + background;
+    touch(file);
+    m_settings.background = absolute ? file : background;
+    const LaunchPlan plan = planLaunch(m_settings, locateRom(m_roms + "/PUZZLE.GB"));
+    QCOMPARE(bool(plan.stop), refused);
+    if (refused) {
+        QCOMPARE(plan.stop->title, QString("Oups !"));
+        QVERIFY(plan.stop->text.startsWith("DOS cannot open the GIF background under its file "
+                                           "name:\n" + m_settings.background));
+        QVERIFY(!plan.resetBackground); // the file is there: the setting is kept
+    }
+}
+
+void LaunchPlanTest::programNameFromTheFileItself_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("program");
+    QTest::newRow("plain") << "/x/VGB.EXE" << "VGB.EXE";
+    QTest::newRow("folder holding vgb.exe") << "/x/my vgb.exe files/VGB.EXE" << "VGB.EXE";
+    QTest::newRow("prefix in the name") << "/x/myvgb.exe" << "vgb.exe";
+    QTest::newRow("only the folder holds it") << "/x/vgb.exe/VGB-DOS.EXE" << "";
+    QTest::newRow("relative") << "VGB.EXE" << "VGB.EXE";
+}
+
+void LaunchPlanTest::programNameFromTheFileItself() {
+    QFETCH(QString, path);
+    QFETCH(QString, program);
+    QCOMPARE(programNameOf(path), program);
 }
 
 QTEST_APPLESS_MAIN(LaunchPlanTest)

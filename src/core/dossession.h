@@ -16,3 +16,16 @@ struct DosSession {
     // Set when D: is the ROM's launch folder, which is made only when the session starts.
     std::optional<LaunchFolderPlan> launchFolder;
 };
+
+// The -c lines DOSBox is given: "mount d "<folder>"" and the command, each % doubled because
+// DOSBox expands %VAR% in them.
+QString dosboxMountLine(QChar drive, const QString& directory);
+QString dosboxCommandLine(const QString& commandLine);
+
+// DOSBox takes a line break inside a -c line as the start of a command of its own.
+bool holdsControlCharacter(const QString& text);
+
+// DOSBox 0.74 overflows a buffer and aborts on a longer mount line (measured: 248 bytes run,
+// 249 abort).
+inline constexpr int kMaxDosBoxLine = 248;
+bool fitsDosBoxLine(const QString& line);

@@ -6,11 +6,14 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 struct Background {
     std::optional<QString> argument;
     QString mountDirectory;
+    bool unopenable = false; // the file is there, but DOS cannot open it under that name
 };
 
 // A relative background lies under the emulator's directory, which is C: to the emulator; an
@@ -21,12 +24,78 @@ Background resolveBackground(const QString& path, const QString& emulatorDirecto
     if (QDir::isRelativePath(path)) {
         QString dosPath = path;
         dosPath.replace(QLatin1Char('/'), QLatin1Char('\\'));
-        return {dosPath, {}};
+        // It reaches DOS as written, so every part must be a name DOS opens.
+        const QStringList parts = dosPath.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
+        const bool openable = std::all_of(parts.begin(), parts.end(), [](const QString& part) {
+            return part == QLatin1String("..") || isDosOpenableName(part.toUpper());
+        });
+        return {dosPath, {}, !openable};
     }
     const DosLocation location = locateForDos(path, QLatin1Char('E'));
     if (location.dosPath.isEmpty())
         return {};
-    return {location.dosPath, location.hostDirectory};
+    return {location.dosPath, location.hostDirectory, !isDosOpenableName(location.dosName)};
+}
+
+LaunchMessage unopenableBackgroundMessage(const QString& path) {
+    return {QStringLiteral("DOS cannot open the GIF background under its file name:\n%1\n"
+                           "Rename it using only letters, digits and - _ ! # $ & ' ( ) @ ^ { } ~ "
+                           "(no blanks), or choose another picture.")
+                .arg(path),
+            QStringLiteral("Oups !")};
+}
+
+// The settings that reach the command line, as the main window names them.
+QList<std::pair<QString, QString>> namedTexts(const LauncherSettings& s) {
+    return {{QStringLiteral("VGB-DOS Location"), s.emulatorPath},
+            {QStringLiteral("Cartridge Slot"), s.romPath},
+            {QStringLiteral("Key mapping"), s.keyMap},
+            {QStringLiteral("Game Genie Codes"), s.genie1 + s.genie2 + s.genie3},
+            {QStringLiteral("VBlank period"), s.vblank},
+            {QStringLiteral("Update period"), s.uperiod},
+            {QStringLiteral("video mode"), s.video},
+            {QStringLiteral("sound mode"), s.sound},
+            {QStringLiteral("stereo mode"), s.stereo},
+            {QStringLiteral("buttons swap"), s.buttons},
+            {QStringLiteral("colour scheme"), s.colorScheme},
+            {QStringLiteral("GIF Background Image"), s.background}};
+}
+
+LaunchMessage controlCharacterMessage(const QString& where) {
+    return {QStringLiteral("%1 holds a line break or another control character.\n"
+                           "DOSBox would run what follows it as a command of its own, so nothing "
+                           "was started.\nRemove it and try again.")
+                .arg(where),
+            QStringLiteral("Damn :(")};
+}
+
+struct Mount {
+    QChar drive;
+    QString directory;
+    QString what;
+};
+
+// What DOSBox is given besides the command: each mounted folder must make one safe -c line.
+std::optional<LaunchMessage> mountProblem(const Mount& mount) {
+    if (mount.directory.isEmpty())
+        return std::nullopt;
+    if (holdsControlCharacter(mount.directory))
+        return controlCharacterMessage(QStringLiteral("The folder of %1 (%2)")
+                                           .arg(mount.what, mount.directory.simplified()));
+    if (mount.directory.contains(QLatin1Char('"')))
+        return LaunchMessage{
+            QStringLiteral("The folder of %1 holds a double quote (\"):\n%2\nDOSBox cannot "
+                           "mount it, so nothing was started.\nRename the folder and try again.")
+                .arg(mount.what, mount.directory),
+            QStringLiteral("Damn :(")};
+    if (!fitsDosBoxLine(dosboxMountLine(mount.drive, mount.directory)))
+        return LaunchMessage{
+            QStringLiteral("The folder of %1 has a path too long for DOSBox:\n%2\nDOSBox would "
+                           "stop at once, so nothing was started.\nMove it to a shorter path "
+                           "and try again.")
+                .arg(mount.what, mount.directory),
+            QStringLiteral("Damn :(")};
+    return std::nullopt;
 }
 
 } // namespace
@@ -43,6 +112,34 @@ RomLocation locateRom(const QString& romPath, const QString& cacheRoot) {
     LaunchFolderPlan folder = planLaunchFolder(romPath, cacheRoot);
     DosLocation stable{QStringLiteral("D:\\") + folder.romDosName, folder.romDosName, folder.drive};
     return {stable, std::move(folder)};
+}
+
+std::optional<LaunchMessage> commandLineProblem(const QString& commandLine,
+                                               const LauncherSettings* settings) {
+    if (holdsRedirection(commandLine))
+        return redirectionMessage();
+    if (holdsControlCharacter(commandLine)) {
+        if (settings)
+            for (const auto& [name, text] : namedTexts(*settings))
+                if (holdsControlCharacter(text))
+                    return controlCharacterMessage(QStringLiteral("The ") + name);
+        return controlCharacterMessage(QStringLiteral("The command line"));
+    }
+    if (!fitsDosBoxLine(dosboxCommandLine(commandLine)))
+        return LaunchMessage{
+            QStringLiteral("The command line is too long for DOSBox (at most %1 bytes).")
+                .arg(kMaxDosBoxLine),
+            QStringLiteral("Damn :(")};
+    return std::nullopt;
+}
+
+QString programNameOf(const QString& emulatorPath) {
+    // From "vgb.exe" on within the file's own name: a folder named "my vgb.exe files" above it
+    // must not become part of the program name.
+    const qsizetype nameStart = emulatorPath.lastIndexOf(QLatin1Char('/')) + 1;
+    const qsizetype at =
+        emulatorPath.toLower().lastIndexOf(QLatin1String("vgb.exe"));
+    return at >= nameStart ? emulatorPath.mid(at) : QString();
 }
 
 bool holdsRedirection(const QString& commandLine) {
@@ -66,18 +163,22 @@ LaunchPlan planLaunch(const LauncherSettings& settings, const RomLocation& rom) 
                           QStringLiteral("Where ?...")};
         return plan;
     }
-    const int split = emulatorPath.toLower().indexOf(QLatin1String("vgb.exe"));
-    if (split < 0) {
+    const QString programName = programNameOf(emulatorPath);
+    if (programName.isEmpty()) {
         plan.stop = LaunchMessage{
             QStringLiteral("VGB.EXE Renamed ?! Don't do that ! Name it VGB.EXE !\n") + emulatorPath,
             QStringLiteral("Fucking error :(~")};
         return plan;
     }
     plan.emulatorDirectory = QFileInfo(emulatorPath).absolutePath();
-    plan.programName = emulatorPath.mid(split);
+    plan.programName = programName;
 
     const Background background = resolveBackground(settings.background, plan.emulatorDirectory);
     plan.resetBackground = !background.argument.has_value();
+    if (background.unopenable) {
+        plan.stop = unopenableBackgroundMessage(settings.background);
+        return plan;
+    }
     plan.arguments = buildArguments(settings, rom.dos.dosPath, background.argument);
 
     if (isCommandTooLong(emulatorPath, plan.arguments)) {
@@ -86,11 +187,21 @@ LaunchPlan planLaunch(const LauncherSettings& settings, const RomLocation& rom) 
             QStringLiteral("Damn :(")};
         return plan;
     }
-    plan.session.commandLine = plan.programName + QLatin1Char(' ') + plan.arguments;
-    if (holdsRedirection(plan.session.commandLine)) {
-        plan.stop = redirectionMessage();
+    const QString commandLine = plan.programName + QLatin1Char(' ') + plan.arguments;
+    plan.stop = commandLineProblem(commandLine, &settings);
+    if (plan.stop)
         return plan;
+    const Mount mounts[] = {
+        {QLatin1Char('c'), plan.emulatorDirectory, QStringLiteral("VGB-DOS")},
+        {QLatin1Char('d'), rom.dos.hostDirectory,
+         rom.launchFolder ? QStringLiteral("the ROM's launch folder") : QStringLiteral("the ROM")},
+        {QLatin1Char('e'), background.mountDirectory, QStringLiteral("the GIF background")}};
+    for (const Mount& mount : mounts) {
+        plan.stop = mountProblem(mount);
+        if (plan.stop)
+            return plan;
     }
+    plan.session.commandLine = commandLine;
     plan.session.cDirectory = plan.emulatorDirectory;
     plan.session.dDirectory = rom.dos.hostDirectory;
     plan.session.launchFolder = rom.launchFolder;

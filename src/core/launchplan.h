@@ -39,6 +39,15 @@ RomLocation locateRom(const QString& romPath, const QString& cacheRoot = launchC
 // The checks, split and build of a press on play, without touching anything.
 LaunchPlan planLaunch(const LauncherSettings& settings, const RomLocation& rom);
 
+// What stops a command line from reaching DOSBox safely: <, > or |, a control character (the
+// setting that holds it is named when `settings` is given), a line too long for DOSBox.
+std::optional<LaunchMessage> commandLineProblem(const QString& commandLine,
+                                               const LauncherSettings* settings = nullptr);
+
+// The program as the emulator path names it: its file name from "vgb.exe" on, in any letter
+// case; empty when the file name holds no "vgb.exe".
+QString programNameOf(const QString& emulatorPath);
+
 // DOSBox's shell would take these as redirections and pipes.
 bool holdsRedirection(const QString& commandLine);
 LaunchMessage redirectionMessage();

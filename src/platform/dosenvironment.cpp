@@ -5,30 +5,16 @@
 
 #include <QStandardPaths>
 
-namespace {
-
-// DOSBox expands %VAR% in -c lines, so a literal percent sign must be doubled.
-QString escapePercent(QString line) {
-    line.replace(QLatin1Char('%'), QStringLiteral("%%"));
-    return line;
-}
-
-QString mountCommand(char drive, const QString& directory) {
-    return escapePercent(QStringLiteral("mount %1 \"%2\"").arg(QLatin1Char(drive)).arg(directory));
-}
-
-} // namespace
-
 QStringList dosboxArguments(const DosSession& session) {
     QStringList args;
     const auto command = [&](const QString& line) { args << QStringLiteral("-c") << line; };
-    command(mountCommand('c', session.cDirectory));
+    command(dosboxMountLine(QLatin1Char('c'), session.cDirectory));
     if (!session.dDirectory.isEmpty())
-        command(mountCommand('d', session.dDirectory));
+        command(dosboxMountLine(QLatin1Char('d'), session.dDirectory));
     if (!session.eDirectory.isEmpty())
-        command(mountCommand('e', session.eDirectory));
+        command(dosboxMountLine(QLatin1Char('e'), session.eDirectory));
     command(QStringLiteral("c:"));
-    command(escapePercent(session.commandLine));
+    command(dosboxCommandLine(session.commandLine));
     command(QStringLiteral("exit"));
     return args;
 }

@@ -46,9 +46,8 @@ void PreviewWindow::Command2_Click() {
             QStringLiteral("The command line is empty: there is nothing to start."));
         return;
     }
-    if (holdsRedirection(session.commandLine)) {
-        const LaunchMessage message = redirectionMessage();
-        m_prompter.critical(this, message.title, message.text);
+    if (const std::optional<LaunchMessage> problem = commandLineProblem(session.commandLine)) {
+        m_prompter.critical(this, problem->title, problem->text);
         return;
     }
     const QString error = m_dos.start(session);
