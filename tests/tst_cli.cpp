@@ -48,6 +48,8 @@ private slots:
     void headerLines();
     void printsTheCommandOfAGameFile();
     void exportsTheRomList();
+    void wrongUseGivesTheUsage_data();
+    void wrongUseGivesTheUsage();
 };
 
 void CliTest::printsTheExampleCommandLine() {
@@ -202,6 +204,28 @@ void CliTest::exportsTheRomList() {
     run = runLauncher({"--export-list"}, dir.path());
     QCOMPARE(run.status, 2);
     QVERIFY(run.err.contains("Usage:"));
+}
+
+void CliTest::wrongUseGivesTheUsage_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("unknown option") << QStringList{"--frobnicate"} << "unknown option --frobnicate";
+    QTest::newRow("unknown beside a verb")
+        << QStringList{"--print-command", "--verbose"} << "unknown option --verbose";
+    QTest::newRow("header without a ROM") << QStringList{"--header"} << "--header needs";
+    QTest::newRow("export without a folder") << QStringList{"--export-list"} << "--export-list";
+}
+
+void CliTest::wrongUseGivesTheUsage() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, problem);
+    QTemporaryDir dir;
+    // No display either: without the check the window would be tried and fail otherwise.
+    const Run run = runLauncher(arguments, dir.path());
+    QCOMPARE(run.status, 2);
+    QCOMPARE(run.out, QString());
+    QVERIFY2(run.err.startsWith("zemplo97: " + problem), qPrintable(run.err));
+    QVERIFY(run.err.contains("Usage: zemplo97"));
 }
 
 QTEST_GUILESS_MAIN(CliTest)

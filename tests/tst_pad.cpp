@@ -32,6 +32,8 @@ QString labelText(const PadFixture& f) {
 
 } // namespace
 
+Q_DECLARE_METATYPE(QList<Prompter::Answer>)
+
 class PadTest : public QObject {
     Q_OBJECT
 private slots:
@@ -44,6 +46,8 @@ private slots:
     void storedStoreWithMissingEmulator();
     void outOfRangeValuesBroughtIntoRange();
     void quitWritesTheTwentyOneKeys();
+    void quitThatCannotSaveOffersRetry_data();
+    void quitThatCannotSaveOffersRetry();
     void closeBoxSavesNothing();
     void romArgumentTaken();
 
@@ -170,6 +174,37 @@ void PadTest::quitWritesTheTwentyOneKeys() {
     QCOMPARE(f->store.read("Joypad"), QString("0"));
     QCOMPARE(f->store.read("SilentStart"), QString("1"));
     QCOMPARE(f->store.read("Stereo"), QString::fromUtf8("1 - Normal St\xC3\xA9r\xC3\xA9o"));
+}
+
+void PadTest::quitThatCannotSaveOffersRetry_data() {
+    QTest::addColumn<int>("failures");
+    QTest::addColumn<QList<Prompter::Answer>>("answers");
+    QTest::addColumn<bool>("quits");
+    using A = Prompter::Answer;
+    QTest::newRow("retry succeeds") << 1 << QList<A>{A::Retry} << true;
+    QTest::newRow("retry twice") << 2 << QList<A>{A::Retry, A::Retry} << true;
+    QTest::newRow("cancel stays") << 1 << QList<A>{A::Cancel} << false;
+    QTest::newRow("retry then cancel") << 3 << QList<A>{A::Retry, A::Cancel} << false;
+}
+
+void PadTest::quitThatCannotSaveOffersRetry() {
+    QFETCH(int, failures);
+    QFETCH(QList<Prompter::Answer>, answers);
+    QFETCH(bool, quits);
+    QVERIFY(f->pad->Form_Load(QString()));
+    f->pad->show();
+    f->store.m_failedFlushes = failures;
+    f->prompter.m_prompts.clear();
+    f->prompter.m_answers = answers;
+    QSignalSpy quit(f->pad.get(), &Pad::quitRequested);
+    QTest::mouseClick(f->control("Picture6"), Qt::LeftButton);
+    QCOMPARE(quit.size(), quits ? 1 : 0);
+    QCOMPARE(f->prompter.m_prompts.size(), answers.size());
+    for (const auto& prompt : f->prompter.m_prompts) {
+        QCOMPARE(prompt.buttons, Prompter::Buttons::RetryCancel);
+        QVERIFY(prompt.text.contains("/memory/Zemplo97.ini"));
+    }
+    QVERIFY(f->pad->isVisible() && f->pad->isEnabled());
 }
 
 void PadTest::closeBoxSavesNothing() {

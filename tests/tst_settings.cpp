@@ -4,7 +4,10 @@
 #include "storedkeys.h"
 
 #include <QTemporaryDir>
+#include <QDir>
 #include <QtTest>
+
+#include "romimage.h"
 
 class SettingsTest : public QObject {
     Q_OBJECT
@@ -22,6 +25,8 @@ private slots:
     void textsKeptVerbatim();
     void iniStoreRoundTripsTextValues();
     void iniStoreFollowsXdgConfigHome();
+    void iniStoreFlushTellsOnlyARealWriteFailure_data();
+    void iniStoreFlushTellsOnlyARealWriteFailure();
 };
 
 void SettingsTest::saveWritesTheTwentyOneKeysInOrder() {
@@ -223,6 +228,33 @@ void SettingsTest::iniStoreFollowsXdgConfigHome() {
     QTemporaryDir dir;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.path()));
     QCOMPARE(IniSettingsStore::defaultFilePath(), dir.path() + "/Zemplo97/Zemplo97.ini");
+}
+
+void SettingsTest::iniStoreFlushTellsOnlyARealWriteFailure_data() {
+    QTest::addColumn<QByteArray>("oldFile");
+    QTest::addColumn<bool>("writable");
+    QTest::newRow("garbage") << QByteArray("\x01\x02[[[=\n===\n[Startup\n") << true;
+    QTest::newRow("raw CR in a value") << QByteArray("[Startup]\nKeyMap=a\rb\n") << true;
+    QTest::newRow("folder in the file's place") << QByteArray() << false;
+}
+
+void SettingsTest::iniStoreFlushTellsOnlyARealWriteFailure() {
+    QFETCH(QByteArray, oldFile);
+    QFETCH(bool, writable);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Zemplo97.ini");
+    if (writable)
+        QVERIFY(writeFile(path, oldFile));
+    else
+        QVERIFY(QDir(dir.path()).mkdir("Zemplo97.ini"));
+    IniSettingsStore store(path);
+    QVERIFY(saveSettings(store, firstUseSettings()) == writable);
+    QCOMPARE(store.location(), path);
+    if (writable) {
+        const IniSettingsStore again(path);
+        QCOMPARE(again.read("Version"), QString("262"));
+        QCOMPARE(again.read("Volume"), QString(" 10"));
+    }
 }
 
 QTEST_APPLESS_MAIN(SettingsTest)

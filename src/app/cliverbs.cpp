@@ -11,7 +11,21 @@
 #include <QFileInfo>
 #include <QTextStream>
 
+QString unknownOption(const QStringList& words) {
+    static const QStringList known = {
+        QStringLiteral("--help"),        QStringLiteral("--version"),
+        QStringLiteral("--print-command"), QStringLiteral("--header"),
+        QStringLiteral("--export-list"), QStringLiteral("--html"),
+        QStringLiteral("--zip-names")};
+    for (const QString& word : words)
+        if (word.startsWith(QLatin1String("--")) && !known.contains(word))
+            return word;
+    return {};
+}
+
 Verb verbOf(const QStringList& words) {
+    if (!unknownOption(words).isEmpty())
+        return Verb::Unknown;
     for (const QString& word : words) {
         if (word == QLatin1String("--help") || word == QLatin1String("-h"))
             return Verb::Help;
@@ -48,6 +62,12 @@ int printHelp(QTextStream& out) {
            "  --version        print the version\n"
            "  --help           print this help\n";
     return 0;
+}
+
+int usageError(const QString& problem, QTextStream& err) {
+    err << "zemplo97: " << problem << "\n\n";
+    printHelp(err);
+    return 2;
 }
 
 int printVersion(QTextStream& out) {
@@ -89,18 +109,23 @@ int printCommand(const QStringList& words, QTextStream& out, QTextStream& err) {
 }
 
 int printHeaders(const QStringList& words, QTextStream& out, QTextStream& err) {
+    QStringList paths;
+    for (const QString& word : words)
+        if (!word.startsWith(QLatin1String("--")))
+            paths << word;
+    if (paths.isEmpty())
+        return usageError(QStringLiteral("--header needs at least one ROM"), err);
     int status = 0;
-    for (const QString& path : words) {
-        if (path.startsWith(QLatin1String("--")))
-            continue;
+    for (const QString& path : paths) {
         const CartridgeRead read = readCartridgeInfo(path);
         if (!read.info) {
             err << path << ": " << read.error << "\n";
             status = 1;
             continue;
         }
+        // Each line as soon as it is known: a script reading a long list sees it come.
         out << path << '\t' << read.info->title << '\t' << read.info->typeText << '\t'
-            << read.info->sizeText << "\n";
+            << read.info->sizeText << Qt::endl;
     }
     return status;
 }
@@ -110,11 +135,8 @@ int exportList(const QStringList& words, QTextStream& out, QTextStream& err) {
     for (const QString& word : words)
         if (!word.startsWith(QLatin1String("--")))
             folders << word;
-    if (folders.size() != 1) {
-        err << "zemplo97: --export-list takes one folder\n";
-        printHelp(err);
-        return 2;
-    }
+    if (folders.size() != 1)
+        return usageError(QStringLiteral("--export-list takes one folder"), err);
     const QString directory = QFileInfo(folders.first()).absoluteFilePath();
     const RomListKind kind =
         words.contains(QLatin1String("--html")) ? RomListKind::Html : RomListKind::Text;

@@ -4,7 +4,19 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+namespace {
+
+// Qt's own debug notes and warnings are for developers; ZEMPLO_DEBUG shows them.
+void quietQtMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    static const bool debugging = qEnvironmentVariableIsSet("ZEMPLO_DEBUG");
+    if (type == QtCriticalMsg || type == QtFatalMsg || debugging)
+        QTextStream(stderr) << qFormatLogMessage(type, context, text) << Qt::endl;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    qInstallMessageHandler(quietQtMessages);
     QStringList words;
     for (int i = 1; i < argc; ++i)
         words << QString::fromLocal8Bit(argv[i]);
@@ -28,6 +40,8 @@ int main(int argc, char* argv[]) {
         QCoreApplication app(argc, argv);
         return exportList(words, out, err);
     }
+    case Verb::Unknown:
+        return usageError(QStringLiteral("unknown option ") + unknownOption(words), err);
     case Verb::None:
         break;
     }

@@ -29,5 +29,7 @@ void IniSettingsStore::write(const QString& key, const QString& value) {
 
 bool IniSettingsStore::flush() {
     m_settings.sync();
-    return m_settings.status() == QSettings::NoError;
+    // A format error only says the old file could not be read; the new one is written all the
+    // same. Only an access error is a failed write.
+    return m_settings.status() != QSettings::AccessError;
 }

@@ -15,6 +15,7 @@ public:
     QString read(const QString& key) const override;
     void write(const QString& key, const QString& value) override;
     bool flush() override;
+    QString location() const override { return m_settings.fileName(); }
 
 private:
     mutable QSettings m_settings;

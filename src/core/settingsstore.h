@@ -10,4 +10,6 @@ public:
     virtual void write(const QString& key, const QString& value) = 0;
     // Makes the writes durable; false when they could not be written.
     virtual bool flush() = 0;
+    // Where the values are kept, as the user is told when they cannot be written.
+    virtual QString location() const = 0;
 };

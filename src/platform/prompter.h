@@ -8,8 +8,8 @@ class QWidget;
 class Prompter {
 public:
     enum class Icon { None, Information, Critical };
-    enum class Buttons { Ok, OkCancel };
-    enum class Answer { Ok, Cancel };
+    enum class Buttons { Ok, OkCancel, RetryCancel };
+    enum class Answer { Ok, Cancel, Retry };
 
     virtual ~Prompter() = default;
     virtual Answer ask(QWidget* parent, const QString& title, const QString& text, Icon icon,

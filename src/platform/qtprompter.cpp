@@ -10,9 +10,28 @@ Prompter::Answer QtPrompter::ask(QWidget* parent, const QString& title, const QS
     box.setIcon(icon == Icon::Critical      ? QMessageBox::Critical
                 : icon == Icon::Information ? QMessageBox::Information
                                             : QMessageBox::NoIcon);
-    box.setStandardButtons(buttons == Buttons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel
-                                                        : QMessageBox::Ok);
-    box.setDefaultButton(QMessageBox::Ok);
-    box.setEscapeButton(buttons == Buttons::OkCancel ? QMessageBox::Cancel : QMessageBox::Ok);
-    return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+    switch (buttons) {
+    case Buttons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+        break;
+    case Buttons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
+    case Buttons::RetryCancel:
+        box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Retry);
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Ok:
+        return Answer::Ok;
+    case QMessageBox::Retry:
+        return Answer::Retry;
+    default:
+        return Answer::Cancel;
+    }
 }

@@ -135,10 +135,18 @@ bool Pad::Form_Load(const QString& argument) {
 }
 
 void Pad::Picture6_Click() {
-    if (!saveSettings(m_services.store, settings()))
-        m_services.prompter.critical(this, QStringLiteral("Configuration"),
-                                     QStringLiteral("The settings could not be saved.\nCheck "
-                                                    "that your configuration folder is writable."));
+    // Quit ends the program only once the settings are safe; otherwise the user may retry
+    // or stay, and nothing on the window is lost.
+    while (!saveSettings(m_services.store, settings())) {
+        const auto answer = m_services.prompter.ask(
+            this, QStringLiteral("Configuration"),
+            QStringLiteral("The settings could not be saved to:\n%1\nCheck that the folder is "
+                           "writable and press Retry, or Cancel to stay in Zemplo.")
+                .arg(m_services.store.location()),
+            Prompter::Icon::Critical, Prompter::Buttons::RetryCancel);
+        if (answer != Prompter::Answer::Retry)
+            return;
+    }
     emit quitRequested();
 }
 
