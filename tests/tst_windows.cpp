@@ -23,6 +23,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 QModelIndex fileIndex(FileSelector& w, const QString& name) {
@@ -62,6 +66,7 @@ private slots:
     void saveAndLoadWindowsLeaveTheMainWindowEnabled();
     void aboutWindow();
     void launchWithoutEmulatorOpensTheSelectorEnabled();
+    void namesThatCannotBeUsedAndFoldersThatCannotBeRead();
     void makeListWritesAndOpensTheList();
     void makeListThatCannotFinishWritesNothing();
 
@@ -293,6 +298,43 @@ void WindowsTest::launchWithoutEmulatorOpensTheSelectorEnabled() {
     f->pad->Picture5_Click();
     QVERIFY(m_windows->emulatorSelector().isVisible());
     QVERIFY(f->pad->isEnabled());
+}
+
+void WindowsTest::namesThatCannotBeUsedAndFoldersThatCannotBeRead() {
+    const QByteArray folder = QFile::encodeName(m_dir->path());
+    {
+        // Names made with raw bytes: QFile would encode a QString as UTF-8.
+        const QByteArray file = folder + "/caf\xE9.gb";
+        FILE* f = std::fopen(file.constData(), "w");
+        QVERIFY(f);
+        std::fclose(f);
+        QVERIFY(::mkdir((folder + "/d\xE9mos").constData(), 0700) == 0);
+    }
+    f->pad->Picture3_Click();
+    GameFileSelector& w = m_windows->romSelector();
+    w.setDirectoryPath(m_dir->path());
+    w.refreshFiles();
+    const int rows = w.fileModel()->rowCount();
+    QCOMPARE(w.fileModel()->fileName(rows - 1), QString()); // listed last, not usable
+    QVERIFY(w.fileModel()->data(w.fileModel()->index(rows - 1)).toString().endsWith("(rename me)"));
+    QVERIFY2(w.Status->text().contains("not valid UTF-8"), qPrintable(w.Status->text()));
+    w.text1->setText("kept");
+    QTest::mouseClick(w.File1->viewport(), Qt::LeftButton, {},
+                      w.File1->visualRect(w.fileModel()->index(rows - 1)).center());
+    QCOMPARE(w.text1->text(), QString("kept"));
+    const int dirRows = w.directoryModel()->rowCount();
+    QCOMPARE(w.directoryModel()->pathAt(dirRows - 1), QString());
+    // Qt cannot see these names either, so they are removed here, not by the temporary folder.
+    ::unlink((folder + "/caf\xE9.gb").constData());
+    ::rmdir((folder + "/d\xE9mos").constData());
+
+    // A folder that goes away while it is shown: the lists empty and the status says why.
+    QDir(m_dir->path()).mkdir("gone");
+    w.setDirectoryPath(m_dir->filePath("gone"));
+    QCOMPARE(w.Status->text(), QString());
+    QDir(m_dir->filePath("gone")).removeRecursively();
+    w.refreshFiles();
+    QVERIFY2(w.Status->text().startsWith("This folder cannot be read: "), qPrintable(w.Status->text()));
 }
 
 void WindowsTest::makeListWritesAndOpensTheList() {

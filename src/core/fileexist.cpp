@@ -15,6 +15,8 @@ bool hasWildcard(const QString& name) {
     return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'));
 }
 
+} // namespace
+
 // Only * and ? are special on DOS; brackets and the rest match themselves.
 QRegularExpression dosPatternExpression(const QString& pattern) {
     QString re;
@@ -31,8 +33,6 @@ QRegularExpression dosPatternExpression(const QString& pattern) {
                               QRegularExpression::CaseInsensitiveOption |
                                   QRegularExpression::DotMatchesEverythingOption);
 }
-
-} // namespace
 
 bool FileExist(const QString& path, const QString& baseDirectory) {
     if (path.isEmpty())

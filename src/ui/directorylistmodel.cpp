@@ -1,6 +1,7 @@
 #include "directorylistmodel.h"
 
 #include "hostpath.h"
+#include "listingproblem.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,8 +15,10 @@ void DirectoryListModel::setPath(const QString& path) {
     m_ancestors.prepend(walk.absolutePath());
     while (walk.cdUp())
         m_ancestors.prepend(walk.absolutePath());
-    m_children =
-        QDir(m_path).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    const FolderListing listing = listFolder(m_path, FolderEntries::Folders);
+    m_children = listing.names + listing.unusable;
+    m_usableChildren = int(listing.names.size());
+    m_problem = listingProblem(listing);
     endResetModel();
 }
 
@@ -25,7 +28,7 @@ QString DirectoryListModel::pathAt(int row) const {
     if (row < m_ancestors.size())
         return m_ancestors.at(row);
     const int child = row - m_ancestors.size();
-    if (child >= m_children.size())
+    if (child >= m_usableChildren)
         return {};
     return joinPath(m_path, m_children.at(child));
 }
@@ -42,8 +45,10 @@ QVariant DirectoryListModel::data(const QModelIndex& index, int role) const {
     const int depth = ancestor ? row : int(m_ancestors.size());
     switch (role) {
     case Qt::DisplayRole: {
-        QString name = ancestor ? QDir(m_ancestors.at(row)).dirName()
-                                : m_children.at(row - m_ancestors.size());
+        const int child = row - int(m_ancestors.size());
+        QString name = ancestor ? QDir(m_ancestors.at(row)).dirName() : m_children.at(child);
+        if (!ancestor && child >= m_usableChildren)
+            name += unusableMark();
         if (name.isEmpty())
             name = QStringLiteral("/");
         return QString(depth * 2, QLatin1Char(' ')) + name;
@@ -52,7 +57,8 @@ QVariant DirectoryListModel::data(const QModelIndex& index, int role) const {
         return QApplication::style()->standardIcon(ancestor ? QStyle::SP_DirOpenIcon
                                                             : QStyle::SP_DirClosedIcon);
     case Qt::ToolTipRole:
-        return pathAt(row);
+        return ancestor || row - int(m_ancestors.size()) < m_usableChildren ? pathAt(row)
+                                                                           : unusableTip();
     default:
         return {};
     }

@@ -14,6 +14,8 @@ public:
     QString path() const { return m_path; }
     QString pathAt(int row) const;
     int currentRow() const { return m_ancestors.size() - 1; }
+    // What the window's status line should say of this folder, or "".
+    QString problem() const { return m_problem; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -21,5 +23,7 @@ public:
 private:
     QString m_path;
     QStringList m_ancestors; // full paths, root first, ending with the current folder
-    QStringList m_children;  // names of the subfolders
+    QStringList m_children;  // names of the subfolders, usable ones first
+    int m_usableChildren = 0;
+    QString m_problem;
 };

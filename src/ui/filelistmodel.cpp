@@ -1,6 +1,9 @@
 #include "filelistmodel.h"
 
-#include <QDir>
+#include "folderlisting.h"
+#include "listingproblem.h"
+
+#include <QColor>
 
 FileListModel::FileListModel(const QString& pattern, QObject* parent)
     : QAbstractListModel(parent), m_pattern(pattern) {}
@@ -8,11 +11,10 @@ FileListModel::FileListModel(const QString& pattern, QObject* parent)
 void FileListModel::setPath(const QString& path) {
     beginResetModel();
     m_path = path;
-    QDir dir(path);
-    dir.setNameFilters({m_pattern}); // name filters ignore letter case unless told otherwise
-    dir.setFilter(QDir::Files);
-    dir.setSorting(QDir::Name | QDir::IgnoreCase);
-    m_names = dir.entryList();
+    const FolderListing listing = listFolder(path, FolderEntries::Files, m_pattern);
+    m_names = listing.names + listing.unusable;
+    m_usable = int(listing.names.size());
+    m_problem = listingProblem(listing);
     endResetModel();
 }
 
@@ -23,7 +25,12 @@ int FileListModel::rowCount(const QModelIndex& parent) const {
 QVariant FileListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= m_names.size())
         return {};
-    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
-        return m_names.at(index.row());
+    const bool usable = index.row() < m_usable;
+    if (role == Qt::DisplayRole)
+        return usable ? m_names.at(index.row()) : m_names.at(index.row()) + unusableMark();
+    if (role == Qt::ToolTipRole)
+        return usable ? m_names.at(index.row()) : unusableTip();
+    if (role == Qt::ForegroundRole && !usable)
+        return QColor(Qt::gray);
     return {};
 }

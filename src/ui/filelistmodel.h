@@ -4,7 +4,8 @@
 #include <QStringList>
 
 // The file list of a selection window: the ordinary files of one folder whose names match the
-// window's pattern in any letter case, sorted by name.
+// window's pattern in any letter case, sorted by name. Names that are not valid UTF-8 come last,
+// marked, and cannot be chosen.
 class FileListModel : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -12,7 +13,10 @@ public:
 
     void setPath(const QString& path);
     QString path() const { return m_path; }
-    QString fileName(int row) const { return m_names.value(row); }
+    // "" for a row whose name cannot be used.
+    QString fileName(int row) const { return row < m_usable ? m_names.value(row) : QString(); }
+    // What the window's status line should say of this folder, or "".
+    QString problem() const { return m_problem; }
     int indexOf(const QString& name) const { return int(m_names.indexOf(name)); }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -22,4 +26,6 @@ private:
     QString m_pattern;
     QString m_path;
     QStringList m_names;
+    int m_usable = 0;
+    QString m_problem;
 };

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -18,7 +19,7 @@
 
 namespace {
 constexpr int kBrowseWidth = 372;
-constexpr int kHeight = 300;
+constexpr int kHeight = 318;
 
 } // namespace
 
@@ -67,10 +68,15 @@ FileSelector::FileSelector(const SelectorSpec& spec, QWidget* mainWindow, Select
     Command2 = new QPushButton(QStringLiteral("Cancel"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setGeometry(246, 258, 120, 30);
+    Status = named(new QLabel(this), "Status", QRect(6, 292, kBrowseWidth + extraWidth - 12, 20));
 
     connect(drive1, &QComboBox::currentIndexChanged, this, &FileSelector::Drive1_Change);
     connect(Dir1, &QListView::activated, this,
-            [this](const QModelIndex& index) { setDirectoryPath(m_dirs->pathAt(index.row())); });
+            [this](const QModelIndex& index) {
+                const QString path = m_dirs->pathAt(index.row());
+                if (!path.isEmpty()) // a folder whose name cannot be used is not entered
+                    setDirectoryPath(path);
+            });
     connect(File1, &QListView::clicked, this, &FileSelector::File1_Click);
     connect(File1, &QListView::doubleClicked, this, &FileSelector::File1_DblClick);
     connect(COmmand1, &QPushButton::clicked, this, &FileSelector::Command1_Click);
@@ -123,6 +129,7 @@ void FileSelector::setDirectoryPath(const QString& path) {
     m_dirs->setPath(clean);
     Dir1->setCurrentIndex(m_dirs->index(m_dirs->currentRow()));
     Dir1_Change();
+    showListingProblem();
 }
 
 void FileSelector::Drive1_Change() {
@@ -146,6 +153,13 @@ void FileSelector::setFilePath(const QString& path) {
         return;
     m_files->setPath(path);
     File1_PathChange();
+    showListingProblem();
+}
+
+void FileSelector::showListingProblem() {
+    // A folder that cannot be read looks empty; the status line says why.
+    const QString problem = m_dirs->problem();
+    Status->setText(problem.isEmpty() ? m_files->problem() : problem);
 }
 
 void FileSelector::File1_PathChange() {
@@ -191,4 +205,5 @@ void FileSelector::closeEvent(QCloseEvent* event) {
 
 void FileSelector::refreshFiles() {
     m_files->setPath(m_files->path());
+    showListingProblem();
 }

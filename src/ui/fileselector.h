@@ -9,6 +9,7 @@ class DirectoryListModel;
 class FileListModel;
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QListView;
 class QModelIndex;
@@ -64,6 +65,7 @@ public:
     QLineEdit* text1 = nullptr;      // the chosen path
     QPushButton* COmmand1 = nullptr; // Select, Save or Load
     QPushButton* Command2 = nullptr; // Cancel
+    QLabel* Status = nullptr;        // why a folder shows fewer entries than it holds
 
     DirectoryListModel* directoryModel() const { return m_dirs; }
     FileListModel* fileModel() const { return m_files; }
@@ -78,6 +80,7 @@ protected:
 
 private:
     void setFilePath(const QString& path);
+    void showListingProblem();
     void fillDrives();
 
     SelectorSpec m_spec;

@@ -1,0 +1,70 @@
+#include "folderlisting.h"
+
+#include "fileexist.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+bool isValidUtf8(const char* name) {
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString decoded = utf8.decode(QByteArrayView(name, qsizetype(std::strlen(name))));
+    return !utf8.hasError();
+}
+
+bool entryIs(int folder, const dirent* entry, FolderEntries kind) {
+    unsigned char type = entry->d_type;
+    if (type == DT_UNKNOWN || type == DT_LNK) {
+        struct stat status {};
+        if (::fstatat(folder, entry->d_name, &status, 0) != 0)
+            return false;
+        type = S_ISDIR(status.st_mode) ? DT_DIR : S_ISREG(status.st_mode) ? DT_REG : DT_UNKNOWN;
+    }
+    return kind == FolderEntries::Folders ? type == DT_DIR : type == DT_REG;
+}
+
+void sortByName(QStringList& names) {
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int c = a.compare(b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+}
+
+} // namespace
+
+FolderListing listFolder(const QString& path, FolderEntries kind, const QString& pattern) {
+    FolderListing listing;
+    const int folder = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR* dir = folder < 0 ? nullptr : ::fdopendir(folder);
+    if (!dir) {
+        listing.error = QString::fromLocal8Bit(std::strerror(errno));
+        if (folder >= 0)
+            ::close(folder);
+        return listing;
+    }
+    const bool filtered = kind == FolderEntries::Files && !pattern.isEmpty();
+    const QRegularExpression match = filtered ? dosPatternExpression(pattern) : QRegularExpression();
+    while (const dirent* entry = ::readdir(dir)) {
+        if (entry->d_name[0] == '.') // hidden, and "." and ".."
+            continue;
+        const QString name = QFile::decodeName(entry->d_name);
+        if (filtered && !match.match(name).hasMatch())
+            continue;
+        if (!entryIs(folder, entry, kind))
+            continue;
+        (isValidUtf8(entry->d_name) ? listing.names : listing.unusable) << name;
+    }
+    ::closedir(dir);
+    sortByName(listing.names);
+    sortByName(listing.unusable);
+    return listing;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The entries of one folder as a selection window lists them: sorted by name in any letter
+// case, hidden ones left out. Names that are not valid UTF-8 cannot be handed to anything that
+// takes a path, so they are counted apart rather than silently dropped.
+struct FolderListing {
+    QStringList names;       // usable names
+    QStringList unusable;    // names that are not valid UTF-8, shown with a replacement mark
+    QString error;           // why the folder could not be read, or ""
+};
+
+enum class FolderEntries { Files, Folders };
+
+// `pattern` (files only) holds * and ? and matches in any letter case; empty matches all.
+FolderListing listFolder(const QString& path, FolderEntries kind, const QString& pattern = {});
