@@ -23,9 +23,7 @@ private:
 };
 
 void DosBoxNamesTest::initTestCase() {
-    const QString reason = endToEndUnavailableReason();
-    if (!reason.isEmpty())
-        QSKIP(qPrintable(reason));
+    ZEMPLO_REQUIRE_END_TO_END();
 }
 
 void DosBoxNamesTest::standinOpensTheRomUnderItsDosPath_data() {

@@ -45,9 +45,7 @@ private:
 };
 
 void LaunchEndToEndTest::initTestCase() {
-    const QString reason = endToEndUnavailableReason();
-    if (!reason.isEmpty())
-        QSKIP(qPrintable(reason));
+    ZEMPLO_REQUIRE_END_TO_END();
     prepareHeadlessDosBoxEnvironment(m_home.path());
     qputenv("XDG_CACHE_HOME", QFile::encodeName(m_home.filePath("cache")));
 }

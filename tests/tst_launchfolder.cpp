@@ -22,6 +22,8 @@ QMap<QString, QString> linksOf(const LaunchFolderPlan& plan, const QString& besi
 class LaunchFolderTest : public QObject {
     Q_OBJECT
 private slots:
+    void ownDosNameShape_data();
+    void ownDosNameShape();
     void stableName_data();
     void stableName();
     void linkSet_data();
@@ -30,6 +32,24 @@ private slots:
     void madeAnewAtEachLaunch();
     void sweepMovesLeftFilesBesideTheRomAndNeverOverwrites();
 };
+
+void LaunchFolderTest::ownDosNameShape_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("shaped");
+    QTest::newRow("8.3") << "PUZZLE.GB" << true;
+    QTest::newRow("no extension") << "README" << true;
+    QTest::newRow("nine before the dot") << "ABCDEFGHI.GB" << false;
+    QTest::newRow("four after the dot") << "A.GBCX" << false;
+    // Found by fuzzing: DOSBox keeps X..GB as it is, which DOS cannot open.
+    QTest::newRow("second dot") << "x..gb" << false;
+    QTest::newRow("leading dot") << ".gb" << false;
+}
+
+void LaunchFolderTest::ownDosNameShape() {
+    QFETCH(QString, name);
+    QFETCH(bool, shaped);
+    QCOMPARE(isEightThreeShaped(name), shaped);
+}
 
 void LaunchFolderTest::stableName_data() {
     QTest::addColumn<QString>("base");

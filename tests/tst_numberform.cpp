@@ -23,12 +23,16 @@ void NumberFormTest::formats_data() {
     QTest::newRow("negative") << -20.0 << "-20";
     QTest::newRow("minus hundred") << -100.0 << "-100";
     QTest::newRow("fraction") << 100.5 << " 100.5";
+    // Found by fuzzing: an exponent read back as its mantissa alone.
+    QTest::newRow("huge, no exponent") << double(6.6666666e16f) << " 66666667052105730";
+    QTest::newRow("tiny, no exponent") << 0.00001 << " 0.00001";
 }
 
 void NumberFormTest::formats() {
     QFETCH(double, value);
     QFETCH(QString, text);
     QCOMPARE(formatNumber(value), text);
+    QCOMPARE(parseNumber(text), value);
 }
 
 void NumberFormTest::parses_data() {

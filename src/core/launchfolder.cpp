@@ -57,6 +57,14 @@ bool isDosNameCharacter(QChar c) {
            (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || marks.contains(c);
 }
 
+bool isEightThreeShaped(const QString& fileName) {
+    const qsizetype dot = fileName.indexOf(QLatin1Char('.'));
+    if (dot < 0)
+        return !fileName.isEmpty() && fileName.size() <= 8;
+    return dot >= 1 && dot <= 8 && fileName.size() - dot - 1 <= 3 &&
+           fileName.indexOf(QLatin1Char('.'), dot + 1) < 0;
+}
+
 bool isDosDeviceName(const QString& dosBase) {
     static const QStringList devices = {
         QStringLiteral("CON"),  QStringLiteral("PRN"),  QStringLiteral("AUX"),

@@ -17,6 +17,8 @@ bool isDosNameCharacter(QChar c);
 QString stableDosBase(const QString& romBaseName);
 // Up to three characters of an extension that DOS accepts, upper-cased.
 QString dosExtension(const QString& extension);
+// At most eight characters before the first dot, at most three after it, no second dot.
+bool isEightThreeShaped(const QString& fileName);
 // Whether DOS reaches a file of this name as a device rather than as the file.
 bool isDosDeviceName(const QString& dosBase);
 

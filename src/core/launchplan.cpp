@@ -106,8 +106,8 @@ RomLocation locateRom(const QString& romPath, const QString& cacheRoot) {
         return {own, std::nullopt};
     const QString fileName = QFileInfo(romPath).fileName();
     const QString base = fileName.section(QLatin1Char('.'), 0, 0);
-    if (own.dosName == fileName.toUpper() && isDosOpenableName(own.dosName) &&
-        !isDosDeviceName(base))
+    if (isEightThreeShaped(fileName) && own.dosName == fileName.toUpper() &&
+        isDosOpenableName(own.dosName) && !isDosDeviceName(base))
         return {own, std::nullopt};
     LaunchFolderPlan folder = planLaunchFolder(romPath, cacheRoot);
     DosLocation stable{QStringLiteral("D:\\") + folder.romDosName, folder.romDosName, folder.drive};

@@ -1,14 +1,17 @@
 #include "numberform.h"
 
+#include <QLocale>
+
 #include <cmath>
 #include <limits>
 
 QString formatNumber(double value) {
     // Whole values (every scroll bar and window position in practice) print without a
-    // fraction; others take the shortest text that reads back as the same float.
+    // fraction; others take the shortest plain decimal that reads back as the same number.
+    // Never an exponent: the reader takes digits and one point only.
     QString digits = (std::floor(value) == value && std::abs(value) < 1e15)
                          ? QString::number(static_cast<qint64>(std::abs(value)))
-                         : QString::number(std::abs(value), 'g', 9);
+                         : QString::number(std::abs(value), 'f', QLocale::FloatingPointShortest);
     return (value < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + digits;
 }
 

@@ -13,6 +13,18 @@ QString dosboxExecutable();
 // Empty when both are there, else why an end-to-end test cannot run.
 QString endToEndUnavailableReason();
 
+// In an initTestCase: skips the end-to-end tests where DOSBox or nasm is missing, except in CI
+// (CI set), where a missing tool must fail the run rather than hide it.
+#define ZEMPLO_REQUIRE_END_TO_END()                                                             \
+    do {                                                                                        \
+        const QString reason = endToEndUnavailableReason();                                     \
+        if (!reason.isEmpty()) {                                                                \
+            if (qEnvironmentVariableIsSet("CI"))                                                \
+                QFAIL(qPrintable(reason));                                                      \
+            QSKIP(qPrintable(reason));                                                          \
+        }                                                                                       \
+    } while (false)
+
 // The environment every DOSBox in a test runs with: no display, no sound, its own HOME.
 void prepareHeadlessDosBoxEnvironment(const QString& home);
 

@@ -1,0 +1,27 @@
+// The cartridge header reader, on a file of any content and length.
+#include "cartridgeinfo.h"
+#include "fuzzinput.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("rom.gb"));
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return 0;
+        file.write(reinterpret_cast<const char*>(data), qint64(size));
+    }
+    const CartridgeRead read = readCartridgeInfo(path);
+    FUZZ_CHECK(bool(read.info) == (size >= size_t(kHeaderEnd)));
+    FUZZ_CHECK(bool(read.info) == read.error.isEmpty());
+    if (read.info) {
+        FUZZ_CHECK(read.info->title.size() <= 16);
+        for (const QChar c : read.info->title)
+            FUZZ_CHECK(c.unicode() >= 32 && c.unicode() <= 126 && c != QLatin1Char('0'));
+        FUZZ_CHECK(readCartridgeTitle(path) == read.info->title);
+    }
+    return 0;
+}
