@@ -103,6 +103,16 @@ void CliTest::relativeRomTakenFromTheWorkingDirectory() {
     QCOMPARE(run.status, 0);
     QVERIFY2(run.out.startsWith("VGB.EXE D:\\SUPERMAR.GB -volume  10"), qPrintable(run.out));
     QVERIFY(!QFileInfo::exists(dir.filePath("cache"))); // the launch folder is not made
+
+    const Run mounts = runLauncher({"--print-command", "--mounts", "Super Mario Land.gb"}, config,
+                                   dir.path());
+    QCOMPARE(mounts.status, 0);
+    const QStringList lines = mounts.out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 3);
+    QCOMPARE(lines[1], "C: " + dir.path());
+    QVERIFY2(lines[2].startsWith("D: " + dir.filePath("cache/Zemplo97/")), qPrintable(lines[2]));
+    QVERIFY(lines[2].endsWith("/drive"));
+    QVERIFY(!QFileInfo::exists(dir.filePath("cache")));
 }
 
 void CliTest::firstUseStopsAtTheMissingEmulatorAndWritesNothing() {

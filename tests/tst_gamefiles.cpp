@@ -13,6 +13,10 @@
 #include "writefailure.h"
 
 #include <QCheckBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMimeData>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -34,6 +38,8 @@ private slots:
     void loadRefusesWithoutChangingAnything();
     void argumentAtStartUp_data();
     void argumentAtStartUp();
+    void dropOnTheWindow_data();
+    void dropOnTheWindow();
     void frameCloseActsAsCancel_data();
     void frameCloseActsAsCancel();
 
@@ -263,6 +269,51 @@ void GameFilesTest::argumentAtStartUp() {
     QCOMPARE(f->prompter.m_prompts.size(), prompts);
     if (prompts)
         QVERIFY(f->prompter.m_prompts[0].text.contains(whole));
+}
+
+// ---- Drag and drop ----
+
+void GameFilesTest::dropOnTheWindow_data() {
+    QTest::addColumn<QStringList>("dropped");
+    QTest::addColumn<QString>("romPath");
+    QTest::addColumn<QString>("genie1");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("game file") << QStringList{"Puzzle.Zemplo"} << "TETRIS.GB" << "00A" << false;
+    QTest::newRow("rom") << QStringList{"TETRIS.GB"} << "TETRIS.GB" << "" << false;
+    QTest::newRow("another file") << QStringList{"notes.txt"} << "" << "" << true;
+    QTest::newRow("several: the first")
+        << QStringList{"TETRIS.GB", "Puzzle.Zemplo"} << "TETRIS.GB" << "" << false;
+    QTest::newRow("several, first refused")
+        << QStringList{"notes.txt", "TETRIS.GB"} << "" << "" << true;
+}
+
+void GameFilesTest::dropOnTheWindow() {
+    QFETCH(QStringList, dropped);
+    QFETCH(QString, romPath);
+    QFETCH(QString, genie1);
+    QFETCH(bool, refused);
+    LauncherSettings game = firstUseSettings();
+    game.romPath = file("TETRIS.GB");
+    game.genie1 = "00A";
+    QCOMPARE(writeGameConfig(file("Puzzle.Zemplo"), game), QString());
+    touch(file("notes.txt"));
+    startWith({});
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& name : dropped)
+        urls << QUrl::fromLocalFile(file(name));
+    data.setUrls(urls);
+    const QPoint at(200, 200);
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(f->pad.get(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(f->pad.get(), &drop);
+    QCOMPARE(text("Text1"), romPath.isEmpty() ? QString() : file(romPath));
+    QCOMPARE(text("Text6"), genie1);
+    QCOMPARE(f->control<QLabel>("Label9")->text(),
+             refused ? QString("Drop a .gb ROM or a .Zemplo game file here.") : QString("Ready..."));
+    QVERIFY(f->prompter.m_prompts.isEmpty());
 }
 
 // ---- Frame close ----

@@ -16,7 +16,7 @@ QString unknownOption(const QStringList& words) {
         QStringLiteral("--help"),        QStringLiteral("--version"),
         QStringLiteral("--print-command"), QStringLiteral("--header"),
         QStringLiteral("--export-list"), QStringLiteral("--html"),
-        QStringLiteral("--zip-names")};
+        QStringLiteral("--zip-names"),   QStringLiteral("--mounts")};
     for (const QString& word : words)
         if (word.startsWith(QLatin1String("--")) && !known.contains(word))
             return word;
@@ -43,24 +43,30 @@ Verb verbOf(const QStringList& words) {
 
 int printHelp(QTextStream& out) {
     out << "Usage: zemplo97 [ROM.gb | GAME.Zemplo]\n"
-           "       zemplo97 --print-command [ROM.gb | GAME.Zemplo]\n"
+           "       zemplo97 --print-command [--mounts] [ROM.gb | GAME.Zemplo]\n"
            "       zemplo97 --header ROM.gb...\n"
            "       zemplo97 --export-list DIR [--html] [--zip-names]\n"
+           "       zemplo97 --help | --version\n"
            "\n"
-           "Starts the Zemplo 97 launcher for VGB-DOS. A ROM path given as argument is\n"
-           "selected at start-up; a game configuration file (.Zemplo) is read over the\n"
-           "saved settings.\n"
+           "Zemplo 97 is a desktop front end for VGB-DOS, the DOS Game Boy emulator. It needs\n"
+           "VGB-DOS's VGB.EXE: point the launcher at it with the \"...\" button of\n"
+           "\"VGB-DOS Location\". The emulator runs in DOSBox (dosbox on PATH, or the program\n"
+           "named by ZEMPLO_DOSBOX). A ROM given as argument is selected at start-up; a game\n"
+           "file (.Zemplo) is read over the saved settings.\n"
            "\n"
            "  --print-command  print the VGB-DOS command line that play would start with the\n"
-           "                   saved settings (and the game file, if given), without opening\n"
-           "                   a window\n"
+           "                   saved settings (and the game file, if given); --mounts adds\n"
+           "                   one line per DOSBox drive, \"C: <host folder>\"\n"
            "  --header         print each ROM's title, cartridge type and ROM size,\n"
            "                   separated by tabs\n"
            "  --export-list    write the list of the ROMs in DIR into DIR/GB_Roms.txt, or\n"
            "                   DIR/GB_Roms.html with --html (--zip-names links each ROM as a\n"
            "                   .zip of the same name), and print the list file's path\n"
            "  --version        print the version\n"
-           "  --help           print this help\n";
+           "  --help           print this help\n"
+           "\n"
+           "The verbs open no window. Settings live in $XDG_CONFIG_HOME/Zemplo97/Zemplo97.ini\n"
+           "(~/.config by default) and are saved only by the window's quit button.\n";
     return 0;
 }
 
@@ -105,6 +111,15 @@ int printCommand(const QStringList& words, QTextStream& out, QTextStream& err) {
         return 1;
     }
     out << plan.session.commandLine << "\n";
+    if (words.contains(QLatin1String("--mounts"))) {
+        // What DOSBox will be given, one drive a line; a launch folder is shown, not made.
+        const std::pair<char, QString> drives[] = {{'C', plan.session.cDirectory},
+                                                   {'D', plan.session.dDirectory},
+                                                   {'E', plan.session.eDirectory}};
+        for (const auto& [drive, folder] : drives)
+            if (!folder.isEmpty())
+                out << drive << ": " << folder << "\n";
+    }
     return 0;
 }
 

@@ -1,5 +1,6 @@
 #include "launcherapp.h"
 
+#include "artwork.h"
 #include "dosenvironment.h"
 #include "inisettingsstore.h"
 #include "launchfolder.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QIcon>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTextStream>
@@ -53,6 +55,8 @@ int runLauncherWindow(int& argc, char** argv, const QStringList& words) {
         QApplication::setStyle(style);
         QApplication::setPalette(style->standardPalette());
     }
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(artwork::appIcon(64))));
+    QGuiApplication::setDesktopFileName(QStringLiteral("zemplo97")); // the installed entry
     // Hidden secondary windows must not keep the program alive; the main window decides.
     QApplication::setQuitOnLastWindowClosed(false);
 

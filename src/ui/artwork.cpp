@@ -164,6 +164,39 @@ QPixmap button(Button which, bool on) {
     return pixmap;
 }
 
+QImage appIcon(int size) {
+    // The handheld the logo's screen band comes from, seen whole: shell, screen, pad, buttons.
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 64.0, size / 64.0);
+    const QRectF body(10, 2, 44, 60);
+    p.setPen(QPen(QColor(0x60, 0x60, 0x60), 1.5));
+    p.setBrush(kShell);
+    p.drawRoundedRect(body, 5, 5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x50, 0x50, 0x58));
+    p.drawRoundedRect(QRectF(14, 6, 36, 28), 3, 3);
+    const QRectF screen(18, 9, 28, 22);
+    p.setBrush(kScreenPale);
+    p.drawRect(screen);
+    p.setBrush(kScreenDark);
+    // "Z" on the screen, drawn as strokes so that it reads at 16 pixels.
+    p.setPen(QPen(kScreenDark, 3.2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    const QPointF z[] = {{24, 14}, {40, 14}, {24, 26}, {40, 26}};
+    p.drawPolyline(z, 4);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x30, 0x30, 0x30));
+    p.drawRect(QRectF(16, 43, 12, 4)); // the pad
+    p.drawRect(QRectF(20, 39, 4, 12));
+    p.setBrush(QColor(0x90, 0x20, 0x50));
+    p.drawEllipse(QRectF(38, 44, 6, 6)); // B and A
+    p.drawEllipse(QRectF(45, 40, 6, 6));
+    return image;
+}
+
 QPixmap selectPicture() {
     QPixmap pixmap(16, 13);
     pixmap.fill(kShell);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 
 // The launcher's bitmaps, drawn at start-up rather than shipped: the logo, the OFF and ON
@@ -11,6 +12,7 @@ enum class Button { Keys, Load, Save, Play, Quit, About };
 QPixmap logo();                        // 421 x 51
 QPixmap button(Button which, bool on); // OFF image at rest, ON image under the mouse
 QPixmap selectPicture();               // 16 x 13
+QImage appIcon(int size);              // the program's icon, square, any size
 QSize buttonSize(Button which);
 
 } // namespace artwork

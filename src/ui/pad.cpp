@@ -19,6 +19,9 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -45,6 +48,7 @@ Pad::Pad(PadServices services, QWidget* parent) : QWidget(parent), m_services(se
     font.setPixelSize(11);
     setFont(font);
     setFixedSize(kWindowWidth, kWindowHeight);
+    setAcceptDrops(true);
 
     buildLogo();
     buildCartridgeRow();
@@ -120,18 +124,41 @@ bool Pad::Form_Load(const QString& argument) {
     ifreq_Change();
     volume_Change();
 
+    takeArgument(argument);
+    return true;
+}
+
+bool Pad::takeArgument(const QString& argument) {
     switch (classifyArgument(argument)) {
     case ArgumentKind::Rom:
-        Text1->setText(argument);
-        break;
+        setRomPath(argument);
+        return true;
     case ArgumentKind::GameConfiguration:
-        loadGameConfiguration(argument); // a file that fails is told and start-up goes on
-        break;
+        loadGameConfiguration(argument); // a file that fails is told, and the program goes on
+        return true;
     case ArgumentKind::None:
     case ArgumentKind::Ignored:
         break;
     }
-    return true;
+    return false;
+}
+
+// ---- Files dropped on the window ----
+
+void Pad::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (!urls.isEmpty() && urls.first().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void Pad::dropEvent(QDropEvent* event) {
+    // One file is taken as the program's argument would be; of several, the first.
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    if (!takeArgument(urls.first().toLocalFile()))
+        Label9->setText(QStringLiteral("Drop a .gb ROM or a .Zemplo game file here."));
 }
 
 void Pad::Picture6_Click() {

@@ -65,6 +65,10 @@ public:
     bool showsOnImage(const QString& pictureName) const;
     Bevel* bevelOf(const QString& pictureName) const;
 
+    // The program's argument, or a file dropped on the window: a game configuration file is
+    // read, a ROM path taken. False for anything else.
+    bool takeArgument(const QString& argument);
+
     // Click handlers.
     void Picture2_Click();
     void Picture3_Click();
@@ -87,6 +91,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks what the desktop makes of it: the
+# entry and the MIME package are valid, every icon size is there, and with the prefix as the
+# data home a .Zemplo file is a Zemplo game that opens with zemplo97.desktop.
+set -euo pipefail
+build="$1"
+tmp="$(mktemp -d)"
+trap 'rm -rf "$tmp"' EXIT
+cmake --install "$build" --prefix "$tmp/prefix" >/dev/null
+share="$tmp/prefix/share"
+fail() { echo "FAIL: $*"; exit 1; }
+
+[ -x "$tmp/prefix/bin/zemplo97" ] || fail "no program"
+for size in 16 32 48 64 128 256; do
+    [ -s "$share/icons/hicolor/${size}x${size}/apps/zemplo97.png" ] || fail "no ${size}px icon"
+done
+desktop-file-validate "$share/applications/zemplo97.desktop" || fail "desktop entry"
+said="$(XDG_DATA_HOME="$share" XDG_DATA_DIRS="$share:/usr/share" update-mime-database "$share/mime" 2>&1)"
+[ -z "$said" ] || fail "update-mime-database: $said"
+update-desktop-database "$share/applications"
+
+# No desktop session: xdg-mime answers from the data folders alone.
+env -i PATH="$PATH" HOME="$tmp" XDG_DATA_HOME="$share" XDG_DATA_DIRS="$share:/usr/share" \
+    XDG_CONFIG_HOME="$tmp/config" bash -s "$tmp" <<'CHECKS' || exit 1
+set -euo pipefail
+tmp="$1"
+game="[Zemplo Gameboy Game Setting]\r\nBy Korvid - Korvid\r\nhttp://zemplo97.example.org\r\n"
+for name in Puzzle.Zemplo PUZZLE.ZEMPLO Puzzle.saved; do
+    printf "$game" >"$tmp/$name"
+    type="$(xdg-mime query filetype "$tmp/$name")"
+    [ "$type" = "application/x-zemplo-game" ] || { echo "FAIL: $name is $type"; exit 1; }
+done
+printf 'not a game\r\n' >"$tmp/notes.saved"
+[ "$(xdg-mime query filetype "$tmp/notes.saved")" != "application/x-zemplo-game" ] \
+    || { echo "FAIL: any text is taken for a game"; exit 1; }
+for type in application/x-zemplo-game application/x-gameboy-rom; do
+    default="$(xdg-mime query default "$type")"
+    [ "$default" = "zemplo97.desktop" ] || { echo "FAIL: $type opens with '$default'"; exit 1; }
+done
+CHECKS
+echo "1 passed, 0 failed"
