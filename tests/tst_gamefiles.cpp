@@ -46,6 +46,8 @@ private slots:
 private:
     QString file(const QString& name) const { return m_dir->filePath(name); }
     void startWith(const QString& argument);
+    // Game files for TETRIS.GB with Game Genie code "00A".
+    void writeTetrisGame(const QStringList& names);
     void press(FileSelector& window) { QTest::mouseClick(window.COmmand1, Qt::LeftButton); }
     QString text(const char* name) const { return f->control<QLineEdit>(name)->text(); }
 
@@ -75,6 +77,14 @@ void GameFilesTest::cleanup() {
 void GameFilesTest::startWith(const QString& argument) {
     QVERIFY(f->pad->Form_Load(argument));
     f->pad->show();
+}
+
+void GameFilesTest::writeTetrisGame(const QStringList& names) {
+    LauncherSettings game = firstUseSettings();
+    game.romPath = file("TETRIS.GB");
+    game.genie1 = "00A";
+    for (const QString& name : names)
+        QCOMPARE(writeGameConfig(file(name), game), QString());
 }
 
 // ---- Save ----
@@ -257,11 +267,7 @@ void GameFilesTest::argumentAtStartUp() {
     QFETCH(QString, romPath);
     QFETCH(QString, genie1);
     QFETCH(int, prompts);
-    LauncherSettings game = firstUseSettings();
-    game.romPath = file("TETRIS.GB");
-    game.genie1 = "00A";
-    QCOMPARE(writeGameConfig(file("Puzzle.Zemplo"), game), QString());
-    QCOMPARE(writeGameConfig(file("PUZZLE~1.ZEM"), game), QString());
+    writeTetrisGame({"Puzzle.Zemplo", "PUZZLE~1.ZEM"});
     const QString whole = argument.startsWith('"') ? argument : file(argument);
     startWith(whole); // start-up goes on whatever the file holds
     QCOMPARE(text("Text1"), romPath.isEmpty() ? QString() : file(romPath));
@@ -292,10 +298,7 @@ void GameFilesTest::dropOnTheWindow() {
     QFETCH(QString, romPath);
     QFETCH(QString, genie1);
     QFETCH(bool, refused);
-    LauncherSettings game = firstUseSettings();
-    game.romPath = file("TETRIS.GB");
-    game.genie1 = "00A";
-    QCOMPARE(writeGameConfig(file("Puzzle.Zemplo"), game), QString());
+    writeTetrisGame({"Puzzle.Zemplo"});
     touch(file("notes.txt"));
     startWith({});
     QMimeData data;

@@ -1,5 +1,7 @@
 #include "romfolder.h"
 
+#include "openfolder.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -53,27 +55,22 @@ std::optional<RomListRow> readRom(int folder, const char* name) {
 
 RomFolderRead readRomFolder(const QString& directory, const RomListProgress& progress) {
     RomFolderRead read;
-    const int folder =
-        ::open(QFile::encodeName(directory).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    DIR* dir = folder < 0 ? nullptr : ::fdopendir(folder);
-    if (!dir) {
-        read.error = QString::fromLocal8Bit(std::strerror(errno));
-        if (folder >= 0)
-            ::close(folder);
+    OpenFolder folder(directory);
+    if (!folder.isOpen()) {
+        read.error = folder.error();
         return read;
     }
-    while (const dirent* entry = ::readdir(dir)) {
+    while (const dirent* entry = folder.next()) {
         if (!isRomName(entry->d_name))
             continue;
         if (entry->d_type != DT_UNKNOWN && entry->d_type != DT_REG && entry->d_type != DT_LNK)
             continue; // a folder, pipe or device: no need to open it to know
-        if (std::optional<RomListRow> row = readRom(folder, entry->d_name))
+        if (std::optional<RomListRow> row = readRom(folder.descriptor(), entry->d_name))
             read.rows.push_back(std::move(*row));
         if (progress && read.rows.size() % kProgressEvery == 0 && !progress(int(read.rows.size()))) {
             read.cancelled = true;
             break;
         }
     }
-    ::closedir(dir);
     return read;
 }

@@ -1,6 +1,7 @@
 #include "folderlisting.h"
 
 #include "fileexist.h"
+#include "openfolder.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -43,27 +44,23 @@ void sortByName(QStringList& names) {
 
 FolderListing listFolder(const QString& path, FolderEntries kind, const QString& pattern) {
     FolderListing listing;
-    const int folder = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    DIR* dir = folder < 0 ? nullptr : ::fdopendir(folder);
-    if (!dir) {
-        listing.error = QString::fromLocal8Bit(std::strerror(errno));
-        if (folder >= 0)
-            ::close(folder);
+    OpenFolder folder(path);
+    if (!folder.isOpen()) {
+        listing.error = folder.error();
         return listing;
     }
     const bool filtered = kind == FolderEntries::Files && !pattern.isEmpty();
     const QRegularExpression match = filtered ? dosPatternExpression(pattern) : QRegularExpression();
-    while (const dirent* entry = ::readdir(dir)) {
+    while (const dirent* entry = folder.next()) {
         if (entry->d_name[0] == '.') // hidden, and "." and ".."
             continue;
         const QString name = QFile::decodeName(entry->d_name);
         if (filtered && !match.match(name).hasMatch())
             continue;
-        if (!entryIs(folder, entry, kind))
+        if (!entryIs(folder.descriptor(), entry, kind))
             continue;
         (isValidUtf8(entry->d_name) ? listing.names : listing.unusable) << name;
     }
-    ::closedir(dir);
     sortByName(listing.names);
     sortByName(listing.unusable);
     return listing;
