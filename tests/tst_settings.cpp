@@ -5,6 +5,7 @@
 
 #include <QTemporaryDir>
 #include <QDir>
+#include <sys/stat.h>
 #include <QtTest>
 
 #include "romimage.h"
@@ -236,6 +237,7 @@ void SettingsTest::iniStoreFlushTellsOnlyARealWriteFailure_data() {
     QTest::newRow("garbage") << QByteArray("\x01\x02[[[=\n===\n[Startup\n") << true;
     QTest::newRow("raw CR in a value") << QByteArray("[Startup]\nKeyMap=a\rb\n") << true;
     QTest::newRow("folder in the file's place") << QByteArray() << false;
+    QTest::newRow("named pipe in the file's place") << QByteArray("pipe") << false;
 }
 
 void SettingsTest::iniStoreFlushTellsOnlyARealWriteFailure() {
@@ -245,9 +247,13 @@ void SettingsTest::iniStoreFlushTellsOnlyARealWriteFailure() {
     const QString path = dir.filePath("Zemplo97.ini");
     if (writable)
         QVERIFY(writeFile(path, oldFile));
+    else if (oldFile == "pipe")
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
     else
         QVERIFY(QDir(dir.path()).mkdir("Zemplo97.ini"));
     IniSettingsStore store(path);
+    if (!writable) // read as a store never saved, without waiting on the pipe
+        QVERIFY(isFirstUse(store));
     QVERIFY(saveSettings(store, firstUseSettings()) == writable);
     QCOMPARE(store.location(), path);
     if (writable) {

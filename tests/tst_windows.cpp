@@ -328,6 +328,14 @@ void WindowsTest::namesThatCannotBeUsedAndFoldersThatCannotBeRead() {
     ::unlink((folder + "/caf\xE9.gb").constData());
     ::rmdir((folder + "/d\xE9mos").constData());
 
+    // A named pipe is neither listed nor waited on when its path is typed.
+    QVERIFY(::mkfifo(QFile::encodeName(m_dir->filePath("pipe.gb")).constData(), 0600) == 0);
+    w.refreshFiles();
+    QCOMPARE(w.fileModel()->indexOf("pipe.gb"), -1);
+    w.text1->setText(m_dir->filePath("Tetris.GB"));
+    w.text1->setText(m_dir->filePath("pipe.gb"));
+    QCOMPARE(w.Text2->text(), QString());
+
     // A folder that goes away while it is shown: the lists empty and the status says why.
     QDir(m_dir->path()).mkdir("gone");
     w.setDirectoryPath(m_dir->filePath("gone"));

@@ -1,6 +1,7 @@
 #include "inisettingsstore.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace {
@@ -9,8 +10,11 @@ QString qualified(const QString& key) {
 }
 } // namespace
 
-IniSettingsStore::IniSettingsStore(const QString& filePath)
-    : m_settings(filePath, QSettings::IniFormat) {}
+IniSettingsStore::IniSettingsStore(const QString& filePath) : m_path(filePath) {
+    const QFileInfo info(filePath);
+    if (!info.exists() || info.isFile())
+        m_settings.emplace(filePath, QSettings::IniFormat);
+}
 
 QString IniSettingsStore::defaultFilePath() {
     QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
@@ -20,16 +24,19 @@ QString IniSettingsStore::defaultFilePath() {
 }
 
 QString IniSettingsStore::read(const QString& key) const {
-    return m_settings.value(qualified(key), QString()).toString();
+    return m_settings ? m_settings->value(qualified(key), QString()).toString() : QString();
 }
 
 void IniSettingsStore::write(const QString& key, const QString& value) {
-    m_settings.setValue(qualified(key), value);
+    if (m_settings)
+        m_settings->setValue(qualified(key), value);
 }
 
 bool IniSettingsStore::flush() {
-    m_settings.sync();
+    if (!m_settings)
+        return false;
+    m_settings->sync();
     // A format error only says the old file could not be read; the new one is written all the
     // same. Only an access error is a failed write.
-    return m_settings.status() != QSettings::AccessError;
+    return m_settings->status() != QSettings::AccessError;
 }

@@ -4,6 +4,8 @@
 
 #include <QSettings>
 
+#include <optional>
+
 // The launcher's store: an INI file, group "Startup", every value as text.
 class IniSettingsStore : public SettingsStore {
 public:
@@ -15,8 +17,11 @@ public:
     QString read(const QString& key) const override;
     void write(const QString& key, const QString& value) override;
     bool flush() override;
-    QString location() const override { return m_settings.fileName(); }
+    QString location() const override { return m_path; }
 
 private:
-    mutable QSettings m_settings;
+    QString m_path;
+    // None when the path names a pipe, device or folder: reading one could block start-up
+    // for ever, so the store then reads as empty and every save fails with a message.
+    mutable std::optional<QSettings> m_settings;
 };
