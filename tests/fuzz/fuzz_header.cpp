@@ -2,18 +2,11 @@
 #include "cartridgeinfo.h"
 #include "fuzzinput.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("rom.gb"));
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return 0;
-        file.write(reinterpret_cast<const char*>(data), qint64(size));
-    }
+    const QString path = fuzzFile(QStringLiteral("rom.gb"), data, size);
+    if (path.isEmpty())
+        return 0;
     const CartridgeRead read = readCartridgeInfo(path);
     FUZZ_CHECK(bool(read.info) == (size >= size_t(kHeaderEnd)));
     FUZZ_CHECK(bool(read.info) == read.error.isEmpty());

@@ -2,7 +2,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QFile>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <cstddef>
 #include <cstdint>
@@ -18,6 +20,18 @@ inline QStringList fuzzFields(const uint8_t* data, size_t size, int count) {
     for (int i = 0; i < count; ++i)
         fields << (i < parts.size() ? QString::fromUtf8(parts[i]) : QString());
     return fields;
+}
+
+// The input as the whole content of a file of that name in a folder kept for the run; "" when
+// it cannot be written.
+inline QString fuzzFile(const QString& name, const uint8_t* data, size_t size) {
+    static QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size))
+        return {};
+    return path;
 }
 
 // A broken invariant: say which, then abort so that libFuzzer keeps the input.
