@@ -124,10 +124,7 @@ int printCommand(const QStringList& words, QTextStream& out, QTextStream& err) {
 }
 
 int printHeaders(const QStringList& words, QTextStream& out, QTextStream& err) {
-    QStringList paths;
-    for (const QString& word : words)
-        if (!word.startsWith(QLatin1String("--")))
-            paths << word;
+    const QStringList paths = operandWords(words);
     if (paths.isEmpty())
         return usageError(QStringLiteral("--header needs at least one ROM"), err);
     int status = 0;
@@ -146,10 +143,7 @@ int printHeaders(const QStringList& words, QTextStream& out, QTextStream& err) {
 }
 
 int exportList(const QStringList& words, QTextStream& out, QTextStream& err) {
-    QStringList folders;
-    for (const QString& word : words)
-        if (!word.startsWith(QLatin1String("--")))
-            folders << word;
+    const QStringList folders = operandWords(words);
     if (folders.size() != 1)
         return usageError(QStringLiteral("--export-list takes one folder"), err);
     const QString directory = QFileInfo(folders.first()).absoluteFilePath();

@@ -4,7 +4,6 @@
 
 #include <QFile>
 
-#include <cerrno>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>

@@ -172,15 +172,14 @@ QString EightPointThree(const QString& path) {
     return locateForDos(path, QLatin1Char('D')).dosPath;
 }
 
+bool isDosNameCharacter(QChar c) {
+    static const QString marks = QStringLiteral("!#$%&'()-@^_`{}~");
+    return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+           (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || marks.contains(c);
+}
+
 bool isDosOpenableName(const QString& dosName) {
-    static const QString allowedMarks = QStringLiteral("!#$%&'()-@^_`{}~.");
-    if (dosName.isEmpty())
-        return false;
-    for (const QChar c : dosName) {
-        const bool letterOrDigit = (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
-                                   (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
-        if (!letterOrDigit && !allowedMarks.contains(c))
-            return false;
-    }
-    return true;
+    return !dosName.isEmpty() && std::all_of(dosName.begin(), dosName.end(), [](QChar c) {
+        return c == QLatin1Char('.') || isDosNameCharacter(c);
+    });
 }

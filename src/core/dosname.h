@@ -50,6 +50,9 @@ DosLocation locateForDos(const QString& hostPath, QChar driveLetter);
 // empty path or a file that does not exist.
 QString EightPointThree(const QString& path);
 
+// The characters DOS accepts in a name besides the dot, letters upper-cased.
+bool isDosNameCharacter(QChar c);
+
 // Whether DOS can open a file of this name: the alias keeps characters such as [ ; or
 // non-ASCII letters that DOS refuses in a file name.
 bool isDosOpenableName(const QString& dosName);

@@ -7,12 +7,9 @@
 #include <QStringDecoder>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <dirent.h>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 

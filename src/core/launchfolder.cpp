@@ -1,5 +1,6 @@
 #include "launchfolder.h"
 
+#include "dosname.h"
 #include "hostpath.h"
 #include "textfile.h"
 
@@ -50,12 +51,6 @@ bool processLives(qint64 pid) {
 }
 
 } // namespace
-
-bool isDosNameCharacter(QChar c) {
-    static const QString marks = QStringLiteral("!#$%&'()-@^_`{}~");
-    return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
-           (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || marks.contains(c);
-}
 
 bool isEightThreeShaped(const QString& fileName) {
     const qsizetype dot = fileName.indexOf(QLatin1Char('.'));

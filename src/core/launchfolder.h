@@ -10,8 +10,6 @@
 // of its own, mounted as D:. That folder holds symbolic links under one stable DOS name, so
 // the emulator finds the ROM's .cfg and writes its saves beside the ROM under the ROM's name.
 
-// The characters DOS accepts in a name, letters upper-cased.
-bool isDosNameCharacter(QChar c);
 // The first eight characters of a ROM's base name that DOS accepts, upper-cased; "ROM" when
 // none remain, and never a DOS device name (CON, NUL, COM1...), which DOS would open instead.
 QString stableDosBase(const QString& romBaseName);

@@ -1,7 +1,5 @@
 #include "regularfile.h"
 
-#include <QFileInfo>
-
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>

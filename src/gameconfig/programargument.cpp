@@ -11,10 +11,14 @@ ArgumentKind classifyArgument(const QString& argument) {
     return ArgumentKind::Ignored;
 }
 
-QString argumentText(const QStringList& wordsAfterProgram) {
+QStringList operandWords(const QStringList& wordsAfterProgram) {
     QStringList words;
     for (const QString& word : wordsAfterProgram)
         if (!word.startsWith(QLatin1String("--")))
             words << word;
-    return words.join(QLatin1Char(' '));
+    return words;
+}
+
+QString argumentText(const QStringList& wordsAfterProgram) {
+    return operandWords(wordsAfterProgram).join(QLatin1Char(' '));
 }

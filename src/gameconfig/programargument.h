@@ -8,6 +8,9 @@ enum class ArgumentKind { None, GameConfiguration, Rom, Ignored };
 
 ArgumentKind classifyArgument(const QString& argument);
 
+// The words after the program name that are not the launcher's own --options.
+QStringList operandWords(const QStringList& wordsAfterProgram);
+
 // The words after the program name that are not the launcher's own --options, joined by
 // single blanks into the one unsplit argument text.
 QString argumentText(const QStringList& wordsAfterProgram);
