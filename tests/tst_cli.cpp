@@ -104,14 +104,28 @@ void CliTest::relativeRomTakenFromTheWorkingDirectory() {
     QVERIFY2(run.out.startsWith("VGB.EXE D:\\SUPERMAR.GB -volume  10"), qPrintable(run.out));
     QVERIFY(!QFileInfo::exists(dir.filePath("cache"))); // the launch folder is not made
 
-    const Run mounts = runLauncher({"--print-command", "--mounts", "Super Mario Land.gb"}, config,
-                                   dir.path());
+    const Run mounts =
+        runLauncher({"--print-command", "--mounts", "Super Mario Land.gb"}, config, dir.path());
     QCOMPARE(mounts.status, 0);
     const QStringList lines = mounts.out.split('\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 3);
     QCOMPARE(lines[1], "C: " + dir.path());
     QVERIFY2(lines[2].startsWith("D: " + dir.filePath("cache/Zemplo97/")), qPrintable(lines[2]));
     QVERIFY(lines[2].endsWith("/drive"));
+    QVERIFY(!QFileInfo::exists(dir.filePath("cache")));
+
+    // The whole DOSBox invocation, as play starts it; not even the settings file is made.
+    const Run dosbox =
+        runLauncher({"--print-command", "--dosbox", "Super Mario Land.gb"}, config, dir.path());
+    QCOMPARE(dosbox.status, 0);
+    const QStringList words = dosbox.out.split('\n', Qt::SkipEmptyParts);
+    const QString settingsFile = config + "/Zemplo97/dosbox.conf";
+    QCOMPARE(words.mid(1, 6), (QStringList{"-userconf", "-conf", settingsFile, "-noautoexec", "-c",
+                                           "mount c \"" + dir.path() + "\""}));
+    QVERIFY(QFileInfo(words.value(0)).isExecutable());
+    QCOMPARE(words.mid(words.size() - 6),
+             (QStringList{"-c", "c:", "-c", run.out.trimmed(), "-c", "exit"}));
+    QVERIFY(!QFileInfo::exists(settingsFile));
     QVERIFY(!QFileInfo::exists(dir.filePath("cache")));
 }
 

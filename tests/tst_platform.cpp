@@ -32,13 +32,25 @@ DosSession session(const QString& c, const QString& d, const QString& e, const Q
 class PlatformTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void dosboxArgumentsMountAndExit_data();
     void dosboxArgumentsMountAndExit();
     void startsDosBoxInTheEmulatorDirectory();
+    void launcherDosBoxSettingsFile_data();
+    void launcherDosBoxSettingsFile();
     void reportsMissingDosBox();
     void reportsAFailedStart();
     void launchFolderThatCannotBeMadeStartsNothing();
+
+private:
+    QTemporaryDir m_config;
 };
+
+void PlatformTest::initTestCase() {
+    // A launch makes the launcher's DOSBox settings file: never in the user's own folder.
+    QVERIFY(m_config.isValid());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
+}
 
 void PlatformTest::dosboxArgumentsMountAndExit_data() {
     QTest::addColumn<QString>("d");
@@ -47,23 +59,27 @@ void PlatformTest::dosboxArgumentsMountAndExit_data() {
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("rom") << "/roms"
                          << ""
-                         << "VGB.EXE D:\\A.GB" << QStringList{"-c", "mount c \"/emu dir\"",
-                                                              "-c", "mount d \"/roms\"",
-                                                              "-c", "c:",
-                                                              "-c", "VGB.EXE D:\\A.GB",
-                                                              "-c", "exit"};
+                         << "VGB.EXE D:\\A.GB"
+                         << QStringList{
+                                "-userconf", "-noautoexec",       "-c", "mount c \"/emu dir\"",
+                                "-c",        "mount d \"/roms\"", "-c", "c:",
+                                "-c",        "VGB.EXE D:\\A.GB",  "-c", "exit"};
     QTest::newRow("no rom") << ""
                             << ""
                             << "VGB.EXE  -volume  10"
-                            << QStringList{"-c", "mount c \"/emu dir\"", "-c", "c:",
-                                           "-c", "VGB.EXE  -volume  10", "-c", "exit"};
+                            << QStringList{"-userconf", "-noautoexec", "-c", "mount c \"/emu dir\"",
+                                           "-c",        "c:",          "-c", "VGB.EXE  -volume  10",
+                                           "-c",        "exit"};
     QTest::newRow("background and percent")
         << "/100% roms"
         << "/gifs"
-        << "VGB.EXE -keys %PATH%"
-        << QStringList{"-c", "mount c \"/emu dir\"",   "-c", "mount d \"/100%% roms\"",
-                       "-c", "mount e \"/gifs\"",      "-c", "c:",
-                       "-c", "VGB.EXE -keys %%PATH%%", "-c", "exit"};
+        << "VGB.EXE -keys %PATH%" << QStringList{"-userconf", "-noautoexec",
+                                                 "-c",        "mount c \"/emu dir\"",
+                                                 "-c",        "mount d \"/100%% roms\"",
+                                                 "-c",        "mount e \"/gifs\"",
+                                                 "-c",        "c:",
+                                                 "-c",        "VGB.EXE -keys %%PATH%%",
+                                                 "-c",        "exit"};
 }
 
 void PlatformTest::dosboxArgumentsMountAndExit() {
@@ -71,7 +87,7 @@ void PlatformTest::dosboxArgumentsMountAndExit() {
     QFETCH(QString, e);
     QFETCH(QString, command);
     QFETCH(QStringList, expected);
-    QCOMPARE(dosboxArguments(session("/emu dir", d, e, command)), expected);
+    QCOMPARE(dosboxArguments(session("/emu dir", d, e, command), QString()), expected);
 }
 
 void PlatformTest::startsDosBoxInTheEmulatorDirectory() {
@@ -81,7 +97,69 @@ void PlatformTest::startsDosBoxInTheEmulatorDirectory() {
     QCOMPARE(dos.start(session("/emu", "/roms", "", "VGB.EXE")), QString());
     QCOMPARE(starter.m_program, QString("/bin/true"));
     QCOMPARE(starter.m_workingDirectory, QString("/emu"));
-    QCOMPARE(starter.m_arguments, dosboxArguments(session("/emu", "/roms", "", "VGB.EXE")));
+    QCOMPARE(starter.m_arguments, dosboxArguments(session("/emu", "/roms", "", "VGB.EXE"),
+                                                  m_config.filePath("Zemplo97/dosbox.conf")));
+}
+
+// What stands at the settings file's place before the launch, what DOSBox is then given, and
+// what the file holds afterwards; foreseeing gives the same answer and makes nothing.
+void PlatformTest::launcherDosBoxSettingsFile_data() {
+    QTest::addColumn<QString>("setUp");
+    QTest::addColumn<bool>("given");
+    QTest::addColumn<QByteArray>("contents");
+    QTest::newRow("the user's file") << "file" << true << QByteArray("[cpu]\ncycles=20000\n");
+    QTest::newRow("missing: made") << "" << true << dosboxConfigText();
+    QTest::newRow("missing folders: made") << "deep" << true << dosboxConfigText();
+    QTest::newRow("a link to the user's file")
+        << "link" << true << QByteArray("[cpu]\ncycles=20000\n");
+    QTest::newRow("cannot be made") << "blocked" << false << QByteArray();
+    QTest::newRow("a folder in its place") << "folder" << false << QByteArray();
+    QTest::newRow("a dangling link") << "dangling" << false << QByteArray();
+}
+
+void PlatformTest::launcherDosBoxSettingsFile() {
+    QFETCH(QString, setUp);
+    QFETCH(bool, given);
+    QFETCH(QByteArray, contents);
+    QTemporaryDir dir;
+    QString path = dir.filePath("Zemplo97/dosbox.conf");
+    const QByteArray users("[cpu]\ncycles=20000\n");
+    QDir(dir.path()).mkpath("Zemplo97");
+    if (setUp == "file") {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(users);
+    } else if (setUp == "deep") {
+        path = dir.filePath("a/b/Zemplo97/dosbox.conf");
+    } else if (setUp == "link" || setUp == "dangling") {
+        QFile file(dir.filePath("dotfiles.conf"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(users);
+        file.close();
+        QVERIFY(QFile::link(setUp == "link" ? file.fileName() : dir.filePath("gone"), path));
+    } else if (setUp == "blocked") {
+        QFile file(dir.filePath("config")); // a file where its folder would be made
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        path = dir.filePath("config/Zemplo97/dosbox.conf");
+    } else if (setUp == "folder") {
+        QDir(dir.path()).mkpath("Zemplo97/dosbox.conf");
+    }
+    const bool existed = QFileInfo(path).exists();
+    QCOMPARE(foreseeDosBoxConfig(path), given ? path : QString());
+    QCOMPARE(QFileInfo(path).exists(), existed);
+
+    qputenv("ZEMPLO_DOSBOX", "/bin/true");
+    RecordingStarter starter;
+    DosBoxEnvironment dos(starter, path);
+    QCOMPARE(dos.start(session("/emu", "/roms", "", "VGB.EXE")), QString());
+    const QStringList head = given ? QStringList{"-userconf", "-conf", path, "-noautoexec"}
+                                   : QStringList{"-userconf", "-noautoexec"};
+    QCOMPARE(starter.m_arguments.mid(0, head.size()), head);
+    if (given) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), contents);
+    }
 }
 
 void PlatformTest::reportsMissingDosBox() {
@@ -117,8 +195,8 @@ void PlatformTest::launchFolderThatCannotBeMadeStartsNothing() {
     RecordingStarter starter;
     DosBoxEnvironment dos(starter);
     const QString message = dos.start(s);
-    QVERIFY(message.startsWith("The ROM cannot be played from its launch folder:\n" +
-                               rom.fileName()));
+    QVERIFY(
+        message.startsWith("The ROM cannot be played from its launch folder:\n" + rom.fileName()));
     QVERIFY(starter.m_program.isEmpty());
 }
 

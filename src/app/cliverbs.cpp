@@ -1,6 +1,7 @@
 #include "cliverbs.h"
 
 #include "cartridgeinfo.h"
+#include "dosboxinvocation.h"
 #include "gameconfigfile.h"
 #include "inisettingsstore.h"
 #include "launchplan.h"
@@ -13,10 +14,11 @@
 
 QString unknownOption(const QStringList& words) {
     static const QStringList known = {
-        QStringLiteral("--help"),        QStringLiteral("--version"),
+        QStringLiteral("--help"),          QStringLiteral("--version"),
         QStringLiteral("--print-command"), QStringLiteral("--header"),
-        QStringLiteral("--export-list"), QStringLiteral("--html"),
-        QStringLiteral("--zip-names"),   QStringLiteral("--mounts")};
+        QStringLiteral("--export-list"),   QStringLiteral("--html"),
+        QStringLiteral("--zip-names"),     QStringLiteral("--mounts"),
+        QStringLiteral("--dosbox")};
     for (const QString& word : words)
         if (word.startsWith(QLatin1String("--")) && !known.contains(word))
             return word;
@@ -43,7 +45,7 @@ Verb verbOf(const QStringList& words) {
 
 int printHelp(QTextStream& out) {
     out << "Usage: zemplo97 [ROM.gb | GAME.Zemplo]\n"
-           "       zemplo97 --print-command [--mounts] [ROM.gb | GAME.Zemplo]\n"
+           "       zemplo97 --print-command [--mounts | --dosbox] [ROM.gb | GAME.Zemplo]\n"
            "       zemplo97 --header ROM.gb...\n"
            "       zemplo97 --export-list DIR [--html] [--zip-names]\n"
            "       zemplo97 --help | --version\n"
@@ -56,7 +58,9 @@ int printHelp(QTextStream& out) {
            "\n"
            "  --print-command  print the VGB-DOS command line that play would start with the\n"
            "                   saved settings (and the game file, if given); --mounts adds\n"
-           "                   one line per DOSBox drive, \"C: <host folder>\"\n"
+           "                   one line per DOSBox drive, \"C: <host folder>\"; --dosbox\n"
+           "                   prints instead the whole DOSBox invocation, one argument a\n"
+           "                   line, program first, as play would start it\n"
            "  --header         print each ROM's title, cartridge type and ROM size,\n"
            "                   separated by tabs\n"
            "  --export-list    write the list of the ROMs in DIR into DIR/GB_Roms.txt, or\n"
@@ -81,7 +85,29 @@ int printVersion(QTextStream& out) {
     return 0;
 }
 
+namespace {
+
+// The program and every argument play would give it, one a line; nothing is made, not even
+// the launcher's DOSBox settings file.
+int printDosBoxInvocation(const DosSession& session, QTextStream& out, QTextStream& err) {
+    const QString program = findDosBoxProgram();
+    if (program.isEmpty()) {
+        err << dosboxNotFoundMessage() << "\n";
+        return 1;
+    }
+    out << program << "\n";
+    for (const QString& argument :
+         dosboxArguments(session, foreseeDosBoxConfig(dosboxConfigPath())))
+        out << argument << "\n";
+    return 0;
+}
+
+} // namespace
+
 int printCommand(const QStringList& words, QTextStream& out, QTextStream& err) {
+    const bool invocation = words.contains(QLatin1String("--dosbox"));
+    if (invocation && words.contains(QLatin1String("--mounts")))
+        return usageError(QStringLiteral("--mounts and --dosbox do not go together"), err);
     const IniSettingsStore store;
     LauncherSettings settings = startupSettings(store);
     const QString argument = argumentText(words);
@@ -110,6 +136,8 @@ int printCommand(const QStringList& words, QTextStream& out, QTextStream& err) {
         err << plan.stop->title << ": " << plan.stop->text << "\n";
         return 1;
     }
+    if (invocation)
+        return printDosBoxInvocation(plan.session, out, err);
     out << plan.session.commandLine << "\n";
     if (words.contains(QLatin1String("--mounts"))) {
         // What DOSBox will be given, one drive a line; a launch folder is shown, not made.
@@ -149,9 +177,8 @@ int exportList(const QStringList& words, QTextStream& out, QTextStream& err) {
     const QString directory = QFileInfo(folders.first()).absoluteFilePath();
     const RomListKind kind =
         words.contains(QLatin1String("--html")) ? RomListKind::Html : RomListKind::Text;
-    const RomListExport list = exportRomList(directory, kind,
-                                             words.contains(QLatin1String("--zip-names")),
-                                             romListDate());
+    const RomListExport list =
+        exportRomList(directory, kind, words.contains(QLatin1String("--zip-names")), romListDate());
     if (!list.ok()) {
         err << "zemplo97: the ROM list could not be written: " << list.path << ": " << list.error
             << "\n";

@@ -1,8 +1,9 @@
 #include "inisettingsstore.h"
 
-#include <QDir>
+#include "appfolders.h"
+#include "hostpath.h"
+
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace {
 QString qualified(const QString& key) {
@@ -17,10 +18,7 @@ IniSettingsStore::IniSettingsStore(const QString& filePath) : m_path(filePath) {
 }
 
 QString IniSettingsStore::defaultFilePath() {
-    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (base.isEmpty() || QDir::isRelativePath(base))
-        base = QDir::homePath() + QStringLiteral("/.config");
-    return base + QStringLiteral("/Zemplo97/Zemplo97.ini");
+    return joinPath(launcherConfigFolder(), QStringLiteral("Zemplo97.ini"));
 }
 
 QString IniSettingsStore::read(const QString& key) const {

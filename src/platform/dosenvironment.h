@@ -1,7 +1,7 @@
 #pragma once
 
+#include "dosboxinvocation.h"
 #include "dossession.h"
-
 #include "launchfolder.h"
 
 #include <QObject>
@@ -20,16 +20,15 @@ public:
     virtual QString start(const DosSession& session) = 0;
 };
 
-// DOSBox, found as `dosbox` on PATH or named by ZEMPLO_DOSBOX. A session whose ROM plays from
-// a launch folder makes that folder first, and when its DOSBox ends, what the emulator left
-// there goes beside the ROM.
+// DOSBox, found as `dosbox` on PATH or named by ZEMPLO_DOSBOX, with the launcher's own DOSBox
+// settings file (made at the first launch). A session whose ROM plays from a launch folder
+// makes that folder first, and when its DOSBox ends, what the emulator left there goes beside
+// the ROM.
 class DosBoxEnvironment : public DosEnvironment {
 public:
-    explicit DosBoxEnvironment(ProcessStarter& starter);
+    explicit DosBoxEnvironment(ProcessStarter& starter, QString configPath = dosboxConfigPath());
     ~DosBoxEnvironment() override;
     QString start(const DosSession& session) override;
-
-    static QString findExecutable();
 
     // Told after each sweep of a launch folder, with what moved and what stayed.
     void setSweepReport(std::function<void(const SweepResult&)> report) {
@@ -38,10 +37,7 @@ public:
 
 private:
     ProcessStarter& m_starter;
+    QString m_configPath;
     QObject m_watches; // one watch per running DOSBox with a launch folder
     std::function<void(const SweepResult&)> m_report;
 };
-
-// The DOSBox arguments that mount the session's drives, run its command from C:\ and close
-// DOSBox when the command ends.
-QStringList dosboxArguments(const DosSession& session);

@@ -1,6 +1,7 @@
 #include "dosboxrun.h"
 
-#include "dosenvironment.h"
+#include "dosboxinvocation.h"
+#include "hostpath.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -27,6 +28,7 @@ void prepareHeadlessDosBoxEnvironment(const QString& home) {
     qputenv("SDL_VIDEODRIVER", "dummy");
     qputenv("SDL_AUDIODRIVER", "dummy");
     qputenv("HOME", QFile::encodeName(home));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(joinPath(home, ".config")));
     qputenv("ZEMPLO_DOSBOX", QFile::encodeName(dosboxExecutable()));
 }
 
@@ -47,21 +49,27 @@ StandinRecord readRecord(const QString& path) {
     return record;
 }
 
-StandinRecord runDosBox(const DosSession& session, const QString& home) {
-    QFile::remove(session.cDirectory + QStringLiteral("/RECORD.TXT"));
+void runDosBoxWith(const QStringList& arguments, const QString& workingDirectory,
+                   const QString& home) {
     QProcess dosbox;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("SDL_VIDEODRIVER"), QStringLiteral("dummy"));
     env.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
     env.insert(QStringLiteral("HOME"), home);
     dosbox.setProcessEnvironment(env);
-    dosbox.setWorkingDirectory(session.cDirectory);
+    dosbox.setWorkingDirectory(workingDirectory);
     dosbox.setProcessChannelMode(QProcess::MergedChannels);
-    dosbox.start(dosboxExecutable(), dosboxArguments(session));
+    dosbox.start(dosboxExecutable(), arguments);
     if (!dosbox.waitForFinished(60000)) {
         dosbox.kill();
         dosbox.waitForFinished();
     }
+}
+
+StandinRecord runDosBox(const DosSession& session, const QString& home) {
+    QFile::remove(session.cDirectory + QStringLiteral("/RECORD.TXT"));
+    const QString config = provideDosBoxConfig(joinPath(home, QStringLiteral("dosbox.conf")));
+    runDosBoxWith(dosboxArguments(session, config), session.cDirectory, home);
     return readRecord(session.cDirectory + QStringLiteral("/RECORD.TXT"));
 }
 

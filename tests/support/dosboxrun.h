@@ -15,21 +15,27 @@ QString endToEndUnavailableReason();
 
 // In an initTestCase: skips the end-to-end tests where DOSBox or nasm is missing, except in CI
 // (CI set), where a missing tool must fail the run rather than hide it.
-#define ZEMPLO_REQUIRE_END_TO_END()                                                             \
-    do {                                                                                        \
-        const QString reason = endToEndUnavailableReason();                                     \
-        if (!reason.isEmpty()) {                                                                \
-            if (qEnvironmentVariableIsSet("CI"))                                                \
-                QFAIL(qPrintable(reason));                                                      \
-            QSKIP(qPrintable(reason));                                                          \
-        }                                                                                       \
+#define ZEMPLO_REQUIRE_END_TO_END()                                                                \
+    do {                                                                                           \
+        const QString reason = endToEndUnavailableReason();                                        \
+        if (!reason.isEmpty()) {                                                                   \
+            if (qEnvironmentVariableIsSet("CI"))                                                   \
+                QFAIL(qPrintable(reason));                                                         \
+            QSKIP(qPrintable(reason));                                                             \
+        }                                                                                          \
     } while (false)
 
-// The environment every DOSBox in a test runs with: no display, no sound, its own HOME.
+// The environment every DOSBox in a test runs with: no display, no sound, its own HOME and
+// configuration folder.
 void prepareHeadlessDosBoxEnvironment(const QString& home);
 
-// Runs DOSBox on the session and waits for it to end; returns what the stand-in recorded in
-// the session's C: directory (empty when it recorded nothing).
+// Runs DOSBox with these arguments, headless, and waits for it to end.
+void runDosBoxWith(const QStringList& arguments, const QString& workingDirectory,
+                   const QString& home);
+
+// Runs DOSBox on the session as a launch does (with the launcher's DOSBox settings, kept in
+// `home`) and waits for it to end; returns what the stand-in recorded in the session's C:
+// directory (empty when it recorded nothing).
 StandinRecord runDosBox(const DosSession& session, const QString& home);
 
 // Waits for RECORD.TXT to appear in a directory and to be complete.

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// The launcher's own folder in the user's configuration: $XDG_CONFIG_HOME/Zemplo97, with
+// ~/.config when the variable is unset or not an absolute path (as the XDG rules say).
+QString launcherConfigFolder();

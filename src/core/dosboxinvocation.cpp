@@ -1,0 +1,128 @@
+#include "dosboxinvocation.h"
+
+#include "appfolders.h"
+#include "hostpath.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+bool standsThere(const QFileInfo& info) {
+    return info.exists() || info.isSymLink();
+}
+
+// The nearest folder of `path` that exists, where a missing file and its folders would be made.
+QString nearestExistingFolder(const QString& path) {
+    QString folder = QFileInfo(path).absolutePath();
+    while (!QFileInfo(folder).exists() && folder != QLatin1String("/"))
+        folder = QFileInfo(folder).absolutePath();
+    return folder;
+}
+
+// Made with O_EXCL: a file that appeared meanwhile (another launch, the user) is left alone.
+bool createExclusively(const QString& path, const QByteArray& bytes) {
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
+    if (fd < 0)
+        return QFileInfo(path).isFile();
+    const bool written = ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size();
+    const bool closed = ::close(fd) == 0;
+    if (written && closed)
+        return true;
+    ::unlink(QFile::encodeName(path).constData()); // half a file would be read as settings
+    return false;
+}
+
+} // namespace
+
+QString dosboxConfigPath() {
+    return joinPath(launcherConfigFolder(), QStringLiteral("dosbox.conf"));
+}
+
+QByteArray dosboxConfigText() {
+    return QByteArrayLiteral(
+        "# Zemplo 97's own DOSBox settings, given to DOSBox for every game the launcher starts.\n"
+        "#\n"
+        "# DOSBox reads your own DOSBox configuration first and this file after it: what this\n"
+        "# file sets wins, everything else stays as your own configuration says. The [autoexec]\n"
+        "# section of your configuration is not run for a launch; the launcher mounts the\n"
+        "# emulator's folder as C: and the ROM's folder as D: itself.\n"
+        "#\n"
+        "# The launcher wrote this file once and never rewrites it, so your changes last.\n"
+        "# Delete it to have the launcher's settings written anew at the next launch.\n"
+        "#\n"
+        "# Full screen: press Alt+Enter in the DOSBox window, or remove the # in front of\n"
+        "# \"fullscreen=true\" below.\n"
+        "\n"
+        "[sdl]\n"
+        "#fullscreen=true\n"
+        "#fullresolution=desktop\n"
+        "#output=opengl\n"
+        "\n"
+        "[render]\n"
+        "# A larger window, with the 4:3 shape of a PC screen:\n"
+        "#scaler=normal3x\n"
+        "#aspect=true\n"
+        "\n"
+        "[cpu]\n"
+        "# VGB-DOS gets the whole processor, as on the PC it was written for. DOSBox's own\n"
+        "# default (cycles=auto) gives a DOS program the speed of a slow 286, at which a Game\n"
+        "# Boy emulator cannot keep up.\n"
+        "core=dynamic\n"
+        "cycles=max\n");
+}
+
+QString foreseeDosBoxConfig(const QString& path) {
+    const QFileInfo info(path);
+    if (info.isFile())
+        return path;
+    if (standsThere(info))
+        return {};
+    const QString folder = nearestExistingFolder(path);
+    const bool creatable = QFileInfo(folder).isDir() &&
+                           ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0;
+    return creatable ? path : QString();
+}
+
+QString provideDosBoxConfig(const QString& path) {
+    const QFileInfo info(path);
+    if (info.isFile())
+        return path;
+    if (standsThere(info) || !QDir().mkpath(info.absolutePath()))
+        return {};
+    return createExclusively(path, dosboxConfigText()) ? path : QString();
+}
+
+QString findDosBoxProgram() {
+    const QString program = qEnvironmentVariable("ZEMPLO_DOSBOX", QStringLiteral("dosbox"));
+    return QStandardPaths::findExecutable(program);
+}
+
+QString dosboxNotFoundMessage() {
+    return QStringLiteral("DOSBox was not found, so VGB-DOS cannot run.\n"
+                          "Install it (Debian: sudo apt-get install dosbox) or name its "
+                          "program in the ZEMPLO_DOSBOX environment variable.");
+}
+
+QStringList dosboxArguments(const DosSession& session, const QString& configPath) {
+    QStringList args{QStringLiteral("-userconf")};
+    if (!configPath.isEmpty())
+        args << QStringLiteral("-conf") << configPath;
+    args << QStringLiteral("-noautoexec");
+    const auto command = [&](const QString& line) { args << QStringLiteral("-c") << line; };
+    command(dosboxMountLine(QLatin1Char('c'), session.cDirectory));
+    if (!session.dDirectory.isEmpty())
+        command(dosboxMountLine(QLatin1Char('d'), session.dDirectory));
+    if (!session.eDirectory.isEmpty())
+        command(dosboxMountLine(QLatin1Char('e'), session.eDirectory));
+    command(QStringLiteral("c:"));
+    command(dosboxCommandLine(session.commandLine));
+    command(QStringLiteral("exit"));
+    return args;
+}
