@@ -1,5 +1,6 @@
 #include "gameconfigfile.h"
 #include "programargument.h"
+#include "linktrap.h"
 #include "romimage.h"
 #include "settingsio.h"
 
@@ -32,6 +33,7 @@ LauncherSettings aGame() {
 class GameConfigTest : public QObject {
     Q_OBJECT
 private slots:
+    void saveReplacesALinkInsteadOfWritingThroughIt();
     void classifiesByTheLastThreeCharacters_data();
     void classifiesByTheLastThreeCharacters();
     void joinsWordsLeavingOutOwnOptions();
@@ -214,6 +216,13 @@ void GameConfigTest::unreadableFilesSayWhy() {
     QVERIFY(!read.reason.isEmpty());
     QCOMPARE(gameConfigMessage(missing, applyGameConfig({"x"}, {})).text,
              QString("Incorrect Zemplo configuration file !"));
+}
+
+void GameConfigTest::saveReplacesALinkInsteadOfWritingThroughIt() {
+    QTemporaryDir dir;
+    const LinkTrap trap(dir.filePath("Puzzle.Zemplo"));
+    QCOMPARE(writeGameConfig(trap.path, firstUseSettings()), QString());
+    QVERIFY(trap.heldSafely());
 }
 
 QTEST_APPLESS_MAIN(GameConfigTest)

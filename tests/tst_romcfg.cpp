@@ -1,6 +1,7 @@
 #include "palettewizardmodel.h"
 #include "romconfig.h"
 #include "romconfigpath.h"
+#include "linktrap.h"
 #include "romimage.h"
 
 #include <QDir>
@@ -29,6 +30,7 @@ QByteArray renderRomConfig(const RomConfigContent& content) {
 class RomCfgTest : public QObject {
     Q_OBJECT
 private slots:
+    void writeReplacesALinkInsteadOfWritingThroughIt();
     // ---- Names ----
     void configPathAndBaseName_data();
     void configPathAndBaseName();
@@ -236,6 +238,16 @@ void RomCfgTest::assignClearAndReset() {
     QCOMPARE(model.line(2), QString("-color2 #FF0010"));
     QCOMPARE(model.tag(2), QString("CC2255000016"));
     QVERIFY(!model.selected());
+}
+
+void RomCfgTest::writeReplacesALinkInsteadOfWritingThroughIt() {
+    QTemporaryDir dir;
+    const LinkTrap trap(dir.filePath("tetris.cfg"));
+    RomConfigContent content;
+    content.slotLines[0] = "-color0 #FF0000";
+    content.slotTags[0] = "CC0255000000";
+    QCOMPARE(writeRomConfig(trap.path, content), QString());
+    QVERIFY(trap.heldSafely());
 }
 
 QTEST_APPLESS_MAIN(RomCfgTest)

@@ -1,3 +1,4 @@
+#include "linktrap.h"
 #include "romimage.h"
 #include "romlistexport.h"
 #include "romlistformat.h"
@@ -7,6 +8,9 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/inotify.h>
+#include <unistd.h>
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -35,6 +39,7 @@ Q_DECLARE_METATYPE(RomListRow)
 class RomListTest : public QObject {
     Q_OBJECT
 private slots:
+    void exportReplacesALinkInsteadOfWritingThroughIt();
     void fileSizeCell_data();
     void fileSizeCell();
     void textRows_data();
@@ -172,13 +177,21 @@ void RomListTest::folderListsEveryRomInDirectoryOrder() {
     QVERIFY(QDir(dir.path()).mkdir("folder.gb"));
     QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("pipe.gb")).constData(), 0600) == 0);
     QVERIFY(QFile::link(dir.filePath("a.gb"), dir.filePath("link.gb")));
+    QVERIFY(QFile::link(dir.filePath("pipe.gb"), dir.filePath("pipelink.gb")));
+    // Neither the pipe nor the link to it is ever opened: their type is looked up first.
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    QVERIFY(::inotify_add_watch(watch, QFile::encodeName(dir.filePath("pipe.gb")).constData(),
+                                IN_OPEN) >= 0);
 
     const RomFolderRead read = readRomFolder(dir.path());
     QVERIFY(read.error.isEmpty());
+    char event[4096];
+    QCOMPARE(::read(watch, event, sizeof event), ssize_t(-1));
+    ::close(watch);
     QStringList expected;
     for (const QString& name : rawOrder(dir.path()))
         if (name.endsWith(".gb", Qt::CaseInsensitive) && !name.startsWith('.') &&
-            name != "folder.gb" && name != "pipe.gb")
+            name != "folder.gb" && name != "pipe.gb" && name != "pipelink.gb")
             expected << name;
     QStringList listed;
     for (const RomListRow& rom : read.rows)
@@ -222,8 +235,19 @@ void RomListTest::exportWritesNothingWhenItCannot() {
     list = exportRomList(dir.path(), RomListKind::Html, true, "d");
     QVERIFY(list.ok());
     QCOMPARE(list.path, dir.filePath("GB_Roms.html"));
-    QCOMPARE(readTextLines(list.path).lines.size(), 9 + 200 * 5);
+    QCOMPARE(readTextLines(list.path, 1 << 20).lines.size(), 9 + 200 * 5);
     QCOMPARE(readTextLines(dir.filePath("GB_Roms.txt")).lines, QStringList{"old list"});
+}
+
+void RomListTest::exportReplacesALinkInsteadOfWritingThroughIt() {
+    QTemporaryDir dir;
+    QVERIFY(writeFile(dir.filePath("a.gb"), romImage("ALPHA", 0x01, 0x01)));
+    for (const RomListKind kind : {RomListKind::Text, RomListKind::Html}) {
+        const LinkTrap trap(
+            dir.filePath(kind == RomListKind::Text ? "GB_Roms.txt" : "GB_Roms.html"));
+        QVERIFY(exportRomList(dir.path(), kind, false, "1/2/97").ok());
+        QVERIFY(trap.heldSafely());
+    }
 }
 
 QTEST_APPLESS_MAIN(RomListTest)

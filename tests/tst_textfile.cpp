@@ -8,7 +8,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/inotify.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 class TextFileTest : public QObject {
     Q_OBJECT
@@ -18,6 +21,10 @@ private slots:
     void refusesWhatIsNotARegularFile_data();
     void refusesWhatIsNotARegularFile();
     void writesCrLfAndKeepsTheOldFileOnFailure();
+    void replacesALinkInsteadOfWritingThroughIt_data();
+    void replacesALinkInsteadOfWritingThroughIt();
+    void refusesAFileLargerThanTheLimitWithoutReadingIt_data();
+    void refusesAFileLargerThanTheLimitWithoutReadingIt();
 };
 
 void TextFileTest::splitsEveryLineEnd_data() {
@@ -62,13 +69,19 @@ void TextFileTest::refusesWhatIsNotARegularFile() {
     QVERIFY(QFile::link(dir.filePath("pipe"), dir.filePath("pipe-link")));
     QVERIFY(QDir(dir.path()).mkdir("folder"));
     const QString path = name.isEmpty() || name.startsWith('/') ? name : dir.filePath(name);
-    // Opening a pipe with no writer would block for ever; the test would then time out.
+    // The pipe is never even opened: its type is looked up first.
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    QVERIFY(::inotify_add_watch(watch, QFile::encodeName(dir.filePath("pipe")).constData(),
+                                IN_OPEN) >= 0);
     const TextRead read = readTextLines(path);
     QVERIFY(!read.ok());
     QVERIFY(read.lines.isEmpty());
     QFile file;
     QVERIFY(!openRegularFile(file, path).isEmpty());
     QVERIFY(!file.isOpen());
+    char event[4096];
+    QCOMPARE(::read(watch, event, sizeof event), ssize_t(-1));
+    ::close(watch);
 }
 
 void TextFileTest::writesCrLfAndKeepsTheOldFileOnFailure() {
@@ -87,6 +100,64 @@ void TextFileTest::writesCrLfAndKeepsTheOldFileOnFailure() {
     QVERIFY(written.open(QIODevice::ReadOnly));
     QVERIFY(written.readAll().startsWith("one\r\n"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"out.txt"}); // no leftovers
+}
+
+// What stands in the file's place before the write: the new file replaces it, and whatever
+// the link pointed at stays as it was.
+void TextFileTest::replacesALinkInsteadOfWritingThroughIt_data() {
+    QTest::addColumn<QString>("target");
+    QTest::newRow("link to a file") << "notes.txt";
+    QTest::newRow("dangling link") << "gone.txt";
+    QTest::newRow("link to a folder") << "folder";
+}
+
+void TextFileTest::replacesALinkInsteadOfWritingThroughIt() {
+    QFETCH(QString, target);
+    QTemporaryDir outside, roms;
+    QVERIFY(writeFile(outside.filePath("notes.txt"), "my notes"));
+    QVERIFY(QDir(outside.path()).mkdir("folder"));
+    const QString path = roms.filePath("GB_Roms.txt");
+    QVERIFY(QFile::link(outside.filePath(target), path));
+    QCOMPARE(writeTextLines(path, {"list"}), QString());
+    QVERIFY(!QFileInfo(path).isSymLink());
+    QCOMPARE(readAll(path), QByteArray("list\r\n"));
+    QCOMPARE(readAll(outside.filePath("notes.txt")), QByteArray("my notes"));
+    QCOMPARE(QDir(outside.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             (QStringList{"folder", "notes.txt"}));
+    QVERIFY(QDir(outside.filePath("folder")).isEmpty());
+    QCOMPARE(QDir(roms.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"GB_Roms.txt"});
+}
+
+void TextFileTest::refusesAFileLargerThanTheLimitWithoutReadingIt_data() {
+    QTest::addColumn<qint64>("lineEnds");
+    QTest::addColumn<qint64>("sparse");
+    QTest::newRow("100 MiB of line ends") << qint64(100) << qint64(0);
+    QTest::newRow("3 GiB sparse") << qint64(0) << (qint64(3) << 30);
+    QTest::newRow("one byte too many") << qint64(0) << kTextFileLimit + 1;
+}
+
+void TextFileTest::refusesAFileLargerThanTheLimitWithoutReadingIt() {
+    QFETCH(qint64, lineEnds);
+    QFETCH(qint64, sparse);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("big.Zemplo");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Zemplo Gameboy Game Setting]\r\n");
+    const QByteArray mebibyte(1 << 20, '\n');
+    for (qint64 i = 0; i < lineEnds; ++i)
+        QCOMPARE(file.write(mebibyte), qint64(mebibyte.size()));
+    if (sparse)
+        QVERIFY(file.resize(sparse));
+    file.close();
+    rusage before{}, after{};
+    ::getrusage(RUSAGE_SELF, &before);
+    const TextRead read = readTextLines(path);
+    ::getrusage(RUSAGE_SELF, &after);
+    QCOMPARE(read.error, QString("larger than 64 KiB, more than such a file holds"));
+    QVERIFY(read.lines.isEmpty());
+    QVERIFY2(after.ru_maxrss - before.ru_maxrss < 16 * 1024, "the file was read into memory");
 }
 
 QTEST_APPLESS_MAIN(TextFileTest)

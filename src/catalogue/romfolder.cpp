@@ -1,14 +1,13 @@
 #include "romfolder.h"
 
 #include "openfolder.h"
+#include "regularfile.h"
 
 #include <QFile>
 
 #include <cstring>
 #include <dirent.h>
-#include <fcntl.h>
 #include <strings.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -24,29 +23,18 @@ bool isRomName(const char* name) {
 
 // Opened relative to the folder, so a long folder path is resolved once, not per ROM.
 std::optional<RomListRow> readRom(int folder, const char* name) {
-    const int fd = ::openat(folder, name, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const RegularFileOpen opened = openRegularAt(folder, name);
+    if (opened.wrongType)
+        return std::nullopt;
     RomListRow row;
     row.fileName = QFile::decodeName(name);
-    if (fd < 0) {
-        // Listed without a header: it matched the pattern, the user should see it.
-        struct stat status {};
-        if (::fstatat(folder, name, &status, 0) == 0) {
-            if (!S_ISREG(status.st_mode))
-                return std::nullopt;
-            row.fileSize = status.st_size;
-        }
-        return row;
-    }
-    struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(fd);
-        return std::nullopt;
-    }
-    row.fileSize = status.st_size;
+    row.fileSize = opened.size;
+    if (opened.fd < 0)
+        return row; // listed without a header: it matched the pattern, the user should see it
     char header[kHeaderLength];
-    if (::pread(fd, header, sizeof header, kTitleOffset) == qint64(sizeof header))
+    if (::pread(opened.fd, header, sizeof header, kTitleOffset) == qint64(sizeof header))
         row.info = cartridgeInfoOf(QByteArray::fromRawData(header, sizeof header));
-    ::close(fd);
+    ::close(opened.fd);
     return row;
 }
 
@@ -66,7 +54,8 @@ RomFolderRead readRomFolder(const QString& directory, const RomListProgress& pro
             continue; // a folder, pipe or device: no need to open it to know
         if (std::optional<RomListRow> row = readRom(folder.descriptor(), entry->d_name))
             read.rows.push_back(std::move(*row));
-        if (progress && read.rows.size() % kProgressEvery == 0 && !progress(int(read.rows.size()))) {
+        if (progress && read.rows.size() % kProgressEvery == 0 &&
+            !progress(int(read.rows.size()))) {
             read.cancelled = true;
             break;
         }

@@ -6,29 +6,60 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace {
+
+QString typeProblem(mode_t mode) {
+    return S_ISDIR(mode) ? QStringLiteral("a folder, not a file")
+                         : QStringLiteral("not a regular file (a pipe, device or socket)");
+}
+
+QString openProblem(int error) {
+    if (error == ENOENT || error == ENOTDIR)
+        return QStringLiteral("no such file");
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+} // namespace
+
+RegularFileOpen openRegularAt(int folder, const char* name) {
+    RegularFileOpen result;
+    struct stat status {};
+    if (::fstatat(folder, name, &status, 0) != 0) {
+        result.error = openProblem(errno);
+        return result;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        result.wrongType = true;
+        result.error = typeProblem(status.st_mode);
+        return result;
+    }
+    result.size = status.st_size;
+    // O_NONBLOCK: a file swapped for a pipe after the look-up must not block the open.
+    const int fd = ::openat(folder, name, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        result.error = openProblem(errno);
+        return result;
+    }
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        result.wrongType = true;
+        result.error = typeProblem(status.st_mode);
+        return result;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    result.fd = fd;
+    result.size = status.st_size;
+    return result;
+}
+
 QString openRegularFile(QFile& file, const QString& path) {
     if (path.isEmpty())
         return QStringLiteral("no file named");
-    // O_NONBLOCK makes opening a pipe with no writer return at once; the type is then checked
-    // on what was opened, so a file swapped for a pipe in between is caught as well.
-    const QByteArray local = QFile::encodeName(path);
-    const int fd = ::open(local.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) {
-        const int error = errno;
-        if (error == ENOENT || error == ENOTDIR)
-            return QStringLiteral("no such file");
-        return QString::fromLocal8Bit(std::strerror(error));
-    }
-    struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        const bool folder = S_ISDIR(status.st_mode);
-        ::close(fd);
-        return folder ? QStringLiteral("a folder, not a file")
-                      : QStringLiteral("not a regular file (a pipe, device or socket)");
-    }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
+    const RegularFileOpen opened = openRegularAt(AT_FDCWD, QFile::encodeName(path).constData());
+    if (opened.fd < 0)
+        return opened.error;
+    if (!file.open(opened.fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(opened.fd);
         return file.errorString();
     }
     return {};

@@ -3,7 +3,18 @@
 #include <QFile>
 #include <QString>
 
-// Opens `path` for reading when it is a regular file (a link to one counts). A named pipe,
-// a device or a socket is refused without ever blocking on it. Returns "" on success, else
-// why the file cannot be read; `file` is then left closed.
+// A regular file opened for reading, or why not. The type is looked up before the open, so no
+// device, pipe or socket is ever opened (opening some devices has effects), and checked again
+// on what was opened, for a file swapped meanwhile; a link to a regular file counts.
+struct RegularFileOpen {
+    int fd = -1;            // to be closed by the caller; -1 when not opened
+    qint64 size = 0;        // known also when only the open failed
+    bool wrongType = false; // a folder, pipe, device or socket stands there
+    QString error;          // why it was not opened
+};
+// `folder` is a descriptor for openat (AT_FDCWD: `name` is a path).
+RegularFileOpen openRegularAt(int folder, const char* name);
+
+// Opens `path` for reading when it is a regular file. Returns "" on success, else why the
+// file cannot be read; `file` is then left closed.
 QString openRegularFile(QFile& file, const QString& path);

@@ -1,9 +1,9 @@
 #include "textfile.h"
 
 #include "regularfile.h"
+#include "replacefile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -28,14 +28,21 @@ QStringList splitTextLines(const QByteArray& bytes) {
     return lines;
 }
 
-TextRead readTextLines(const QString& path) {
+TextRead readTextLines(const QString& path, qint64 maxBytes) {
     QFile file;
     const QString error = openRegularFile(file, path);
     if (!error.isEmpty())
         return {{}, error};
-    const QByteArray bytes = file.readAll();
+    const QString tooLarge = QStringLiteral("larger than %1 KiB, more than such a file holds")
+                                 .arg(maxBytes / 1024.0, 0, 'g', 4);
+    if (file.size() > maxBytes)
+        return {{}, tooLarge};
+    // Read no more than the limit allows even when the size said otherwise (a growing file).
+    const QByteArray bytes = file.read(maxBytes + 1);
     if (file.error() != QFileDevice::NoError)
         return {{}, file.errorString()};
+    if (bytes.size() > maxBytes)
+        return {{}, tooLarge};
     return {splitTextLines(bytes), {}};
 }
 
@@ -53,22 +60,5 @@ QString writeTextLines(const QString& path, const QStringList& lines) {
         *end++ = '\n';
     }
     bytes.truncate(end - bytes.constData());
-    QSaveFile file(path);
-    // Unbuffered, so that a short write (a full disk) shows in what write() returns: a
-    // buffered QSaveFile drops it at flush and would commit a cut-off file.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    const qint64 written = file.write(bytes);
-    if (written != bytes.size()) {
-        const QString error =
-            written < 0 ? file.errorString()
-                        : QStringLiteral("only %1 of %2 bytes could be written; is the disk full?")
-                              .arg(written)
-                              .arg(bytes.size());
-        file.cancelWriting();
-        return error;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    return replaceFile(path, bytes);
 }

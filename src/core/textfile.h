@@ -15,9 +15,15 @@ struct TextRead {
 // line end.
 QStringList splitTextLines(const QByteArray& bytes);
 
-// Reads a regular file's lines; a pipe, device or folder is refused, never waited on.
-TextRead readTextLines(const QString& path);
+// Far more than any of the launcher's own text files holds (a .Zemplo file, a per-ROM .cfg, a
+// launch folder's records): a larger one is refused before it is read.
+inline constexpr qint64 kTextFileLimit = 64 * 1024;
 
-// Writes every line followed by CR LF through a temporary file renamed over the old one.
+// Reads a regular file's lines; a pipe, device or folder is refused, never waited on, and so
+// is a file of more than `maxBytes` bytes, without reading it.
+TextRead readTextLines(const QString& path, qint64 maxBytes = kTextFileLimit);
+
+// Writes every line followed by CR LF through a temporary file renamed over the old one; a
+// link in the file's place is replaced, never written through.
 // Returns "" on success, else why not; the old file then stays whole.
 QString writeTextLines(const QString& path, const QStringList& lines);

@@ -109,7 +109,13 @@ RomPalette readRomConfig(const QString& path) {
     // No file, or one that cannot be read, leaves every slot unset: the wizard starts blank.
     if (!FileExist(path))
         return {};
-    for (const QString& line : readTextLines(path).lines)
+    const TextRead read = readTextLines(path);
+    if (!read.ok()) {
+        RomPalette blank;
+        blank.error = read.error;
+        return blank;
+    }
+    for (const QString& line : read.lines)
         if (line.startsWith(QLatin1Char('\'')))
             return parseMarkerLine(line);
     return {};

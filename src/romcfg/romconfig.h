@@ -32,6 +32,7 @@ struct RomConfigContent {
     std::array<QString, kSlotCount> slotLines;
     std::array<QString, kSlotCount> slotTags;
     int brightness = 0;
+    QString error; // why a file that is there could not be read; the palette is then blank
 };
 
 // The tags of the marker line, without its "'Zemplo." prefix; empty when nothing is set.
@@ -47,6 +48,7 @@ QString writeRomConfig(const QString& path, const RomConfigContent& content);
 struct RomPalette {
     std::array<std::optional<Rgb>, kSlotCount> colors;
     int brightness = 0;
+    QString error; // why a file that is there could not be read; the palette is then blank
 };
 
 inline QString markerPrefix() {
@@ -54,5 +56,6 @@ inline QString markerPrefix() {
 }
 
 RomPalette parseMarkerLine(const QString& markerLine);
-// Every slot unset and brightness 0 when there is no file or no marker line.
+// Every slot unset and brightness 0 when there is no file, no marker line, or a file that
+// cannot be read (too large for a .cfg among others: `error` says why).
 RomPalette readRomConfig(const QString& path);

@@ -125,6 +125,12 @@ void PaletWindow::Form_Load() {
     HScroll4_Change();
     m_configPath = romConfigPath(m_pad.romPath()).value_or(QString());
     const RomPalette palette = readRomConfig(m_configPath);
+    if (!palette.error.isEmpty())
+        m_prompter.critical(this, QStringLiteral("Ouch!..."),
+                            QStringLiteral("The colour scheme file cannot be read:\n%1\n%2\n"
+                                           "The wizard starts from a blank scheme; Save writes "
+                                           "a new file in its place.")
+                                .arg(m_configPath, palette.error));
     m_model.startFrom(palette);
     for (int slot = 0; slot < kSlotCount; ++slot) {
         const auto& color = palette.colors[slot];

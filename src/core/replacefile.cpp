@@ -1,0 +1,73 @@
+#include "replacefile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QString reason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// The mode a new file gets: what open(0666) would give under the process's umask, or the mode
+// of the regular file it replaces.
+mode_t modeFor(const QByteArray& path) {
+    struct stat status {};
+    if (::lstat(path.constData(), &status) == 0 && S_ISREG(status.st_mode))
+        return status.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+QString writeAll(int fd, const QByteArray& bytes) {
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n < 0 && done == 0)
+                return reason(errno);
+            break;
+        }
+        done += n;
+    }
+    if (done != bytes.size())
+        return QStringLiteral("only %1 of %2 bytes could be written; is the disk full?")
+            .arg(done)
+            .arg(bytes.size());
+    return {};
+}
+
+} // namespace
+
+QString replaceFile(const QString& path, const QByteArray& bytes) {
+    const QByteArray target = QFile::encodeName(path);
+    const QFileInfo info(path);
+    QByteArray temporary =
+        QFile::encodeName(info.absolutePath() + QStringLiteral("/.") + info.fileName()) +
+        QByteArrayLiteral(".XXXXXX");
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return reason(errno);
+    QString error = writeAll(fd, bytes);
+    if (error.isEmpty() && ::fchmod(fd, modeFor(target)) != 0)
+        error = reason(errno);
+    if (error.isEmpty() && ::fsync(fd) != 0)
+        error = reason(errno);
+    if (::close(fd) != 0 && error.isEmpty())
+        error = reason(errno);
+    if (error.isEmpty() && ::rename(temporary.constData(), target.constData()) != 0)
+        error = errno == EISDIR ? QStringLiteral("a folder stands in its place") : reason(errno);
+    if (!error.isEmpty())
+        ::unlink(temporary.constData());
+    return error;
+}
