@@ -2,8 +2,8 @@
 #include "dosboxrun.h"
 #include "dosenvironment.h"
 #include "dosname.h"
-#include "launchfolder.h"
 #include "gameconfigfile.h"
+#include "launchfolder.h"
 #include "memorysettingsstore.h"
 #include "pad.h"
 #include "previewwindow.h"
@@ -33,6 +33,8 @@ private slots:
     void longNamedRomsFindTheirPaletteAndKeepTheirSaves();
     void fileLeftByTheEmulatorGoesBesideTheRomWhenDosBoxEnds();
     void gameFileGivenAtStartUpReachesTheEmulator();
+    void letterCaseTwinsKeepTheirOwnSaves();
+    void saveWrittenAnewReplacesTheOldOneKeptAsBak();
 
 private:
     QTemporaryDir m_home;
@@ -212,6 +214,68 @@ void LaunchEndToEndTest::gameFileGivenAtStartUpReachesTheEmulator() {
     QCOMPARE(record.value("TAIL"), QString(" D:\\PUZZLE.GB -video 1 -volume  3 -cheat 00A-17B-C49 "
                                            "-cheat 01B -nocrc -vperiod 100 -uperiod 2"));
     QCOMPARE(record.value("ROMDATA"), QString("PUZZLE-ROM-DATA."));
+}
+
+// Plays the ROM and waits for its DOSBox to end and the launch folder, if any, to be swept.
+static StandinRecord playAndWait(Pad& pad, const QString& emu, const QList<SweepResult>& sweeps,
+                                 qsizetype sweepsBefore) {
+    QFile::remove(emu + "/RECORD.TXT");
+    QTest::mouseClick(pad.findChild<QWidget*>("Picture5"), Qt::LeftButton);
+    const StandinRecord record = waitForRecord(emu, 60000);
+    if (!QTest::qWaitFor([&] { return sweeps.size() > sweepsBefore; }, 60000))
+        return {}; // DOSBox did not end: the checks on the record fail
+    return record;
+}
+
+void LaunchEndToEndTest::letterCaseTwinsKeepTheirOwnSaves() {
+    QList<SweepResult> sweeps;
+    m_dos->setSweepReport([&](const SweepResult& swept) { sweeps << swept; });
+    const QString roms = m_dir->filePath("my roms/"), emu = m_dir->filePath("emu");
+    QVERIFY(writeFile(roms + "GAME.GB", "UPPER-CASE-ROM.."));
+    QVERIFY(writeFile(roms + "game.gb", "lower-case-rom.."));
+    QVERIFY(writeFile(roms + "game.sav", "LOWER-CASE-SAVE."));
+
+    m_pad->setRomPath(roms + "GAME.GB");
+    StandinRecord record = playAndWait(*m_pad, emu, sweeps, 0);
+    QCOMPARE(record.value("ROM"), QString("D:\\GAME.GB"));
+    QCOMPARE(record.value("ROMDATA"), QString("UPPER-CASE-ROM.."));
+    QCOMPARE(record.value("SAVOPEN"), QString("NO")); // not the other game's save
+    QCOMPARE(readAll(roms + "GAME.sav"), QByteArray("SAVED-BY-STANDIN"));
+    QCOMPARE(readAll(roms + "game.sav"), QByteArray("LOWER-CASE-SAVE."));
+
+    QVERIFY(writeFile(roms + "GAME.sav", "UPPER-CASE-SAVE."));
+    m_pad->setRomPath(roms + "game.gb");
+    record = playAndWait(*m_pad, emu, sweeps, 1);
+    QCOMPARE(record.value("ROMDATA"), QString("lower-case-rom.."));
+    QCOMPARE(record.value("SAVDATA"), QString("LOWER-CASE-SAVE."));
+    QCOMPARE(readAll(roms + "game.sav"), QByteArray("SAVED-BY-STANDIN"));
+    QCOMPARE(readAll(roms + "GAME.sav"), QByteArray("UPPER-CASE-SAVE."));
+    QVERIFY(m_prompter.m_prompts.isEmpty());
+}
+
+// An emulator that deletes its save and writes it anew replaces our link with a file: that
+// file is the newest save, and the one it replaces is kept as .bak.
+void LaunchEndToEndTest::saveWrittenAnewReplacesTheOldOneKeptAsBak() {
+    QList<SweepResult> sweeps;
+    m_dos->setSweepReport([&](const SweepResult& swept) { sweeps << swept; });
+    const QString save = m_dir->filePath("my roms/Super Mario Land.sav");
+    QVERIFY(writeFile(save, "OLD-SAVE-OF-ROM."));
+    m_pad->findChild<QCheckBox*>("Check6")->setChecked(true);
+    QTest::mouseClick(m_pad->findChild<QWidget*>("Picture5"), Qt::LeftButton);
+    auto* text = m_pad->previewWindow()->findChild<QPlainTextEdit*>("Text1");
+    text->setPlainText(text->toPlainText() + " -resave");
+    QTest::mouseClick(m_pad->previewWindow()->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+    const StandinRecord record = waitForRecord(m_dir->filePath("emu"), 60000);
+    QCOMPARE(record.value("SAVDATA"), QString("OLD-SAVE-OF-ROM."));
+    QTRY_COMPARE_WITH_TIMEOUT(sweeps.size(), 1, 60000);
+    QCOMPARE(sweeps[0].kept, QStringList());
+    QCOMPARE(sweeps[0].moved, QStringList{save});
+    QCOMPARE(readAll(save), QByteArray("SAVED-BY-STANDIN"));
+    QCOMPARE(readAll(save + ".bak"), QByteArray("OLD-SAVE-OF-ROM."));
+    const QString drive = planLaunchFolder(m_pad->romPath(), launchCacheRoot()).drive;
+    QVERIFY(!QFileInfo(drive + "/SUPERMAR.SAV").isFile()); // no copy left in the cache
+    const SweepResult nextStart = sweepLaunchFolders(launchCacheRoot());
+    QVERIFY(nextStart.moved.isEmpty() && nextStart.kept.isEmpty());
 }
 
 QTEST_MAIN(LaunchEndToEndTest)

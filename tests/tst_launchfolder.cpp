@@ -1,3 +1,4 @@
+#include "dosname.h"
 #include "launchfolder.h"
 #include "romimage.h"
 
@@ -6,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -30,7 +32,9 @@ private slots:
     void linkSet();
     void sameFirstEightInTwoFolders();
     void madeAnewAtEachLaunch();
-    void sweepMovesLeftFilesBesideTheRomAndNeverOverwrites();
+    void sweep_data();
+    void sweep();
+    void inUseOnlyWhileItsOwnProcessRuns();
 };
 
 void LaunchFolderTest::ownDosNameShape_data() {
@@ -54,16 +58,26 @@ void LaunchFolderTest::ownDosNameShape() {
 void LaunchFolderTest::stableName_data() {
     QTest::addColumn<QString>("base");
     QTest::addColumn<QString>("name");
-    QTest::newRow("blanks and brackets") << "Super Mario Land (World)" << "SUPERMAR";
-    QTest::newRow("square brackets dropped") << "Zelda [!]" << "ZELDA!";
-    QTest::newRow("accents dropped") << "Pokémon Red" << "POKMONRE";
-    QTest::newRow("no DOS character") << "éàü [ ]" << "ROM";
-    QTest::newRow("empty") << "" << "ROM";
-    QTest::newRow("inner dot dropped") << "v1.1" << "V11";
-    QTest::newRow("short") << "tetris" << "TETRIS";
-    QTest::newRow("device CON") << "con" << "CON_";
-    QTest::newRow("device COM1") << "Com1" << "COM1_";
-    QTest::newRow("device as a prefix is fine") << "Contra" << "CONTRA";
+    QTest::newRow("blanks and brackets") << "Super Mario Land (World)"
+                                         << "SUPERMAR";
+    QTest::newRow("square brackets dropped") << "Zelda [!]"
+                                             << "ZELDA!";
+    QTest::newRow("accents dropped") << "Pokémon Red"
+                                     << "POKMONRE";
+    QTest::newRow("no DOS character") << "éàü [ ]"
+                                      << "ROM";
+    QTest::newRow("empty") << ""
+                           << "ROM";
+    QTest::newRow("inner dot dropped") << "v1.1"
+                                       << "V11";
+    QTest::newRow("short") << "tetris"
+                           << "TETRIS";
+    QTest::newRow("device CON") << "con"
+                                << "CON_";
+    QTest::newRow("device COM1") << "Com1"
+                                 << "COM1_";
+    QTest::newRow("device as a prefix is fine") << "Contra"
+                                                << "CONTRA";
 }
 
 void LaunchFolderTest::stableName() {
@@ -77,16 +91,15 @@ void LaunchFolderTest::linkSet_data() {
     QTest::addColumn<QString>("rom");
     QTest::addColumn<QStringList>("beside");
     QTest::addColumn<QStringList>("links"); // DOS name=target, relative to the ROM's folder
-    QTest::newRow("nothing beside")
-        << "Super Mario Land (World).gb" << QStringList{}
-        << QStringList{"SUPERMAR.CFG=Super Mario Land (World).cfg",
-                       "SUPERMAR.GB=Super Mario Land (World).gb",
-                       "SUPERMAR.SAV=Super Mario Land (World).sav"};
+    QTest::newRow("nothing beside") << "Super Mario Land (World).gb" << QStringList{}
+                                    << QStringList{"SUPERMAR.CFG=Super Mario Land (World).cfg",
+                                                   "SUPERMAR.GB=Super Mario Land (World).gb",
+                                                   "SUPERMAR.SAV=Super Mario Land (World).sav"};
     QTest::newRow("files of the same base")
         << "Super Mario Land (World).gb"
-        << QStringList{"Super Mario Land (World).cfg", "Super Mario Land (World).SAV",
-                       "Super Mario Land (World).rtc", "Super Mario Land (World).state12",
-                       "Super Mario Land 2 (World).gb", "Super Mario Land 2 (World).cfg",
+        << QStringList{"Super Mario Land (World).cfg",   "Super Mario Land (World).SAV",
+                       "Super Mario Land (World).rtc",   "Super Mario Land (World).state12",
+                       "Super Mario Land 2 (World).gb",  "Super Mario Land 2 (World).cfg",
                        "Super Mario Land (World).gb.bak"}
         << QStringList{"SUPERMAR.CFG=Super Mario Land (World).cfg",
                        "SUPERMAR.GB=Super Mario Land (World).gb",
@@ -96,6 +109,16 @@ void LaunchFolderTest::linkSet_data() {
         << "Zelda [!].GB" << QStringList{"Zelda [!].SAV", "Zelda [!].sav"}
         << QStringList{"ZELDA!.CFG=Zelda [!].cfg", "ZELDA!.GB=Zelda [!].GB",
                        "ZELDA!.SAV=Zelda [!].sav"};
+    QTest::newRow("no twin: any letter case, as DOS finds it")
+        << "Super Mario Land.gb" << QStringList{"super mario land.sav", "SUPER MARIO LAND.CFG"}
+        << QStringList{"SUPERMAR.CFG=SUPER MARIO LAND.CFG", "SUPERMAR.GB=Super Mario Land.gb",
+                       "SUPERMAR.SAV=super mario land.sav"};
+    QTest::newRow("twin: only its own base name")
+        << "GAME.GB" << QStringList{"game.gb", "game.sav", "game.cfg"}
+        << QStringList{"GAME.CFG=GAME.cfg", "GAME.GB=GAME.GB", "GAME.SAV=GAME.sav"};
+    QTest::newRow("twin, other side")
+        << "game.gb" << QStringList{"GAME.GB", "GAME.SAV", "game.sav"}
+        << QStringList{"GAME.CFG=game.cfg", "GAME.GB=game.gb", "GAME.SAV=game.sav"};
 }
 
 void LaunchFolderTest::linkSet() {
@@ -111,8 +134,8 @@ void LaunchFolderTest::linkSet() {
     for (const QString& link : links)
         expected[link.section('=', 0, 0)] = link.section('=', 1);
     QCOMPARE(linksOf(plan, dir.path()), expected);
-    QCOMPARE(plan.romDosName, expected.firstKey().section('.', 0, 0) + "." +
-                                  rom.section('.', -1).toUpper());
+    QCOMPARE(plan.romDosName,
+             expected.firstKey().section('.', 0, 0) + "." + rom.section('.', -1).toUpper());
     QVERIFY(!QFileInfo::exists(dir.filePath("cache")));
 }
 
@@ -157,36 +180,113 @@ void LaunchFolderTest::madeAnewAtEachLaunch() {
     QVERIFY(!makeLaunchFolder(planLaunchFolder(rom, dir.filePath("blocked"))).isEmpty());
 }
 
-void LaunchFolderTest::sweepMovesLeftFilesBesideTheRomAndNeverOverwrites() {
-    QTemporaryDir dir;
+// What the emulator or someone else left in a launch folder, and what the sweep then did:
+// where each file went, and whether anything was reported.
+void LaunchFolderTest::sweep_data() {
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QStringList>("moved");
+    QTest::addColumn<QString>("reported");
+    QTest::newRow("replaced link: newest save wins")
+        << "replaced link" << QStringList{"My Game.sav"} << "";
+    QTest::newRow("file under another name") << "state" << QStringList{"My Game.st0"} << "";
+    QTest::newRow("left folder") << "folder" << QStringList{"SNAPS"} << "";
+    QTest::newRow("name taken beside the ROM")
+        << "taken" << QStringList{} << "a file of that name is already there";
+    QTest::newRow("planted drive link")
+        << "drive link" << QStringList{} << "is not a folder the launcher made";
+    QTest::newRow("planted record") << "record" << QStringList{} << "names another ROM";
+}
+
+void LaunchFolderTest::sweep() {
+    QFETCH(QString, left);
+    QFETCH(QStringList, moved);
+    QFETCH(QString, reported);
+    QTemporaryDir dir, outside;
     const QString rom = dir.filePath("My Game.gb");
     QVERIFY(writeFile(rom, "ROM"));
-    QVERIFY(writeFile(dir.filePath("My Game.st1"), "older state"));
-    const QString cache = dir.filePath("cache");
-    const LaunchFolderPlan plan = planLaunchFolder(rom, cache);
+    QVERIFY(writeFile(dir.filePath("My Game.sav"), "old save"));
+    QVERIFY(writeFile(outside.filePath("Other.gb"), "OTHER"));
+    QVERIFY(writeFile(outside.filePath("MYGAME.ST0"), "someone's"));
+    const LaunchFolderPlan plan = planLaunchFolder(rom, dir.filePath("cache"));
     QCOMPARE(makeLaunchFolder(plan), QString());
+    recordLaunchProcess(plan.folder, ProcessIdentity{::getpid(), 1}); // an ended DOSBox
     const QDir drive(plan.drive);
-    QVERIFY(writeFile(drive.filePath("MYGAME.ST0"), "new state"));
-    QVERIFY(QFile::remove(drive.filePath("MYGAME.ST1"))); // the emulator replaced its link
-    QVERIFY(writeFile(drive.filePath("MYGAME.ST1"), "newer state"));
-    QVERIFY(writeFile(drive.filePath("MYGAME.SAV"), "")); // through the link, beside the ROM
+    if (left == "replaced link") {
+        QVERIFY(QFile::remove(drive.filePath("MYGAME.SAV")));
+        QVERIFY(writeFile(drive.filePath("MYGAME.SAV"), "new save"));
+    } else if (left == "state" || left == "taken") {
+        QVERIFY(writeFile(drive.filePath("MYGAME.ST0"), "new state"));
+        if (left == "taken")
+            QVERIFY(writeFile(dir.filePath("My Game.st0"), "older state"));
+    } else if (left == "folder") {
+        QVERIFY(drive.mkdir("SNAPS"));
+        QVERIFY(writeFile(drive.filePath("SNAPS/1.GIF"), "gif"));
+    } else if (left == "drive link") {
+        QVERIFY(QDir(plan.drive).removeRecursively());
+        QVERIFY(QFile::link(outside.path(), plan.drive));
+    } else if (left == "record") {
+        QVERIFY(writeFile(plan.folder + "/rom", outside.filePath("Other.gb").toUtf8()));
+    }
+    const QStringList outsideBefore = QDir(outside.path()).entryList(QDir::Files);
 
-    // While its DOSBox runs, another launcher start leaves the folder alone.
-    recordLaunchProcess(plan.folder, ::getpid());
-    SweepResult swept = sweepLaunchFolders(cache);
-    QVERIFY(swept.moved.isEmpty() && swept.kept.isEmpty());
-    QVERIFY(QFileInfo::exists(drive.filePath("MYGAME.ST0")));
+    const SweepResult swept = sweepLaunchFolders(dir.filePath("cache"));
+    QStringList movedNames;
+    for (const QString& path : swept.moved)
+        movedNames << QDir(dir.path()).relativeFilePath(path);
+    QCOMPARE(movedNames, moved);
+    QCOMPARE(swept.kept.size(), reported.isEmpty() ? 0 : 1);
+    QVERIFY2(swept.kept.join('\n').contains(reported), qPrintable(swept.kept.join('\n')));
+    QCOMPARE(QDir(outside.path()).entryList(QDir::Files), outsideBefore);
+    QCOMPARE(readAll(outside.filePath("MYGAME.ST0")), QByteArray("someone's"));
+    if (left == "replaced link") {
+        QCOMPARE(readAll(dir.filePath("My Game.sav")), QByteArray("new save"));
+        QCOMPARE(readAll(dir.filePath("My Game.sav.bak")), QByteArray("old save"));
+    } else {
+        QCOMPARE(readAll(dir.filePath("My Game.sav")), QByteArray("old save"));
+    }
+    if (left == "folder")
+        QCOMPARE(readAll(dir.filePath("SNAPS/1.GIF")), QByteArray("gif"));
+    if (left == "taken")
+        QCOMPARE(readAll(dir.filePath("My Game.st0")), QByteArray("older state"));
+    // Reported once: the folder is left alone until its ROM is played again.
+    const SweepResult again = sweepLaunchFolders(dir.filePath("cache"));
+    QVERIFY(again.moved.isEmpty() && again.kept.isEmpty());
+}
 
-    swept = sweepLaunchFolder(plan.folder);
-    QCOMPARE(swept.moved, QStringList{dir.filePath("My Game.st0")});
-    QCOMPARE(swept.kept.size(), 1);
-    QVERIFY(swept.kept[0].contains(drive.filePath("MYGAME.ST1")));
-    QVERIFY(swept.kept[0].contains(dir.filePath("My Game.st1")));
-    QCOMPARE(readAll(dir.filePath("My Game.st0")), QByteArray("new state"));
-    QCOMPARE(readAll(dir.filePath("My Game.st1")), QByteArray("older state"));
-    QCOMPARE(readAll(drive.filePath("MYGAME.ST1")), QByteArray("newer state"));
-    QVERIFY(QFileInfo(drive.filePath("MYGAME.SAV")).isSymLink());
-    QVERIFY(QFileInfo::exists(dir.filePath("My Game.sav")));
+// A folder counts as in use only while the very DOSBox recorded for it runs.
+void LaunchFolderTest::inUseOnlyWhileItsOwnProcessRuns() {
+    int gate[2];
+    QVERIFY(::pipe(gate) == 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(gate[1]);
+        char byte;
+        ::read(gate[0], &byte, 1);
+        ::_exit(0);
+    }
+    const std::optional<ProcessIdentity> childIdentity = identifyProcess(child);
+    const std::optional<ProcessIdentity> self = identifyProcess(::getpid());
+    QVERIFY(childIdentity && self);
+    QVERIFY(stillRuns(*childIdentity));
+    ::close(gate[1]); // the child ends, and stays a zombie until it is waited for
+    QTRY_VERIFY(!stillRuns(*childIdentity));
+    ::waitpid(child, nullptr, 0);
+    ::close(gate[0]);
+
+    const QList<std::pair<ProcessIdentity, bool>> cases = {
+        {*self, true},                                            // running
+        {ProcessIdentity{self->pid, self->startTime + 1}, false}, // the id given to another
+        {*childIdentity, false}};                                 // ended
+    for (const auto& [process, inUse] : cases) {
+        QTemporaryDir dir;
+        const QString rom = dir.filePath("My Game.gb");
+        QVERIFY(writeFile(rom, "ROM"));
+        const LaunchFolderPlan plan = planLaunchFolder(rom, dir.filePath("cache"));
+        QCOMPARE(makeLaunchFolder(plan), QString());
+        recordLaunchProcess(plan.folder, process);
+        QVERIFY(writeFile(plan.drive + "/MYGAME.ST0", "state"));
+        QCOMPARE(sweepLaunchFolders(dir.filePath("cache")).moved.isEmpty(), inUse);
+    }
 }
 
 QTEST_APPLESS_MAIN(LaunchFolderTest)

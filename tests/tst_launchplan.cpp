@@ -24,6 +24,8 @@ private slots:
     void refusesRedirections_data();
     void refusesRedirections();
     void romWithoutItsOwnDosNamePlaysFromItsLaunchFolder();
+    void letterCaseTwinsPlayFromTheirLaunchFolders();
+    void saveNameTooLongIsToldAndTheGamePlays();
     void launchWithoutRom();
     void refusesWhatWouldSteerDosBox_data();
     void refusesWhatWouldSteerDosBox();
@@ -190,6 +192,32 @@ void LaunchPlanTest::romWithoutItsOwnDosNamePlaysFromItsLaunchFolder() {
     QCOMPARE(own.session.dDirectory, m_roms);
 }
 
+void LaunchPlanTest::letterCaseTwinsPlayFromTheirLaunchFolders() {
+    touch(m_roms + "/GAME.GB");
+    touch(m_roms + "/game.gb");
+    const QString cache = m_dir->filePath("cache");
+    const RomLocation upper = locateRom(m_roms + "/GAME.GB", cache);
+    const RomLocation lower = locateRom(m_roms + "/game.gb", cache);
+    QVERIFY(upper.launchFolder && lower.launchFolder);
+    QVERIFY(upper.launchFolder->folder != lower.launchFolder->folder);
+    QCOMPARE(upper.dos.dosPath, QString("D:\\GAME.GB"));
+    QVERIFY(!locateRom(m_roms + "/PUZZLE.GB", cache).launchFolder); // no twin: its own folder
+}
+
+// 255 bytes is the longest file name; the save's name is the ROM's with .sav for .gb.
+void LaunchPlanTest::saveNameTooLongIsToldAndTheGamePlays() {
+    for (const int length : {254, 255}) {
+        const QString rom = m_roms + "/" + QString(length - 3, 'x') + ".gb";
+        touch(rom);
+        m_settings.romPath = rom;
+        const LaunchPlan plan = planLaunch(m_settings, locateRom(rom, m_dir->filePath("cache")));
+        QVERIFY(!plan.stop);
+        QCOMPARE(plan.notice.has_value(), length == 255);
+        if (plan.notice)
+            QVERIFY(plan.notice->text.contains("longer than the 255 bytes"));
+    }
+}
+
 void LaunchPlanTest::launchWithoutRom() {
     const LaunchPlan plan = planLaunch(m_settings, locateRom(m_roms + "/GONE.GB"));
     QVERIFY(!plan.stop);
@@ -215,12 +243,12 @@ void LaunchPlanTest::refusesWhatWouldSteerDosBox_data() {
                                              << "The folder of the ROM holds a double quote";
     QTest::newRow("line break in the emulator folder")
         << "emu\rmount" << roms << none << none << "The folder of VGB-DOS";
-    QTest::newRow("quote in the emulator folder") << "e\"m" << roms << none << none
-                                                  << "The folder of VGB-DOS holds a double quote";
+    QTest::newRow("quote in the emulator folder")
+        << "e\"m" << roms << none << none << "The folder of VGB-DOS holds a double quote";
     QTest::newRow("line break in the background folder")
         << emu << roms << "gifs\nmount" << none << "The folder of the GIF background";
-    QTest::newRow("line break in the key mapping")
-        << emu << roms << none << "1e\nmount h ~" << "The Key mapping holds a line break";
+    QTest::newRow("line break in the key mapping") << emu << roms << none << "1e\nmount h ~"
+                                                   << "The Key mapping holds a line break";
     QTest::newRow("tab in the key mapping") << emu << roms << none << "1e\t1f"
                                             << "The Key mapping holds a line break";
     QTest::newRow("rom folder too long for DOSBox")
@@ -248,7 +276,8 @@ void LaunchPlanTest::refusesWhatWouldSteerDosBox() {
         m_settings.background = m_dir->filePath(gifFolder + "/SKY.GIF");
     }
     m_settings.keyMap = keyMap;
-    const LaunchPlan plan = planLaunch(m_settings, locateRom(m_dir->filePath(romFolder + "/PUZZLE.GB")));
+    const LaunchPlan plan =
+        planLaunch(m_settings, locateRom(m_dir->filePath(romFolder + "/PUZZLE.GB")));
     QVERIFY(plan.stop);
     QVERIFY2(plan.stop->text.startsWith(named), qPrintable(plan.stop->text));
     QCOMPARE(plan.stop->title, QString("Damn :("));
@@ -280,7 +309,8 @@ void LaunchPlanTest::backgroundNamesDosCannotOpen() {
     if (refused) {
         QCOMPARE(plan.stop->title, QString("Oups !"));
         QVERIFY(plan.stop->text.startsWith("DOS cannot open the GIF background under its file "
-                                           "name:\n" + m_settings.background));
+                                           "name:\n" +
+                                           m_settings.background));
         QVERIFY(!plan.resetBackground); // the file is there: the setting is kept
     }
 }
@@ -288,11 +318,16 @@ void LaunchPlanTest::backgroundNamesDosCannotOpen() {
 void LaunchPlanTest::programNameFromTheFileItself_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("program");
-    QTest::newRow("plain") << "/x/VGB.EXE" << "VGB.EXE";
-    QTest::newRow("folder holding vgb.exe") << "/x/my vgb.exe files/VGB.EXE" << "VGB.EXE";
-    QTest::newRow("prefix in the name") << "/x/myvgb.exe" << "vgb.exe";
-    QTest::newRow("only the folder holds it") << "/x/vgb.exe/VGB-DOS.EXE" << "";
-    QTest::newRow("relative") << "VGB.EXE" << "VGB.EXE";
+    QTest::newRow("plain") << "/x/VGB.EXE"
+                           << "VGB.EXE";
+    QTest::newRow("folder holding vgb.exe") << "/x/my vgb.exe files/VGB.EXE"
+                                            << "VGB.EXE";
+    QTest::newRow("prefix in the name") << "/x/myvgb.exe"
+                                        << "vgb.exe";
+    QTest::newRow("only the folder holds it") << "/x/vgb.exe/VGB-DOS.EXE"
+                                              << "";
+    QTest::newRow("relative") << "VGB.EXE"
+                              << "VGB.EXE";
 }
 
 void LaunchPlanTest::programNameFromTheFileItself() {

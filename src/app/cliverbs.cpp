@@ -136,6 +136,8 @@ int printCommand(const QStringList& words, QTextStream& out, QTextStream& err) {
         err << plan.stop->title << ": " << plan.stop->text << "\n";
         return 1;
     }
+    if (plan.notice)
+        err << plan.notice->title << ": " << plan.notice->text << "\n";
     if (invocation)
         return printDosBoxInvocation(plan.session, out, err);
     out << plan.session.commandLine << "\n";

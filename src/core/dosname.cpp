@@ -183,3 +183,50 @@ bool isDosOpenableName(const QString& dosName) {
         return c == QLatin1Char('.') || isDosNameCharacter(c);
     });
 }
+
+namespace {
+
+QString dosCharacters(const QString& text, int most) {
+    QString kept;
+    for (const QChar c : text) {
+        if (kept.size() == most)
+            break;
+        const QChar upper = (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ? c.toUpper() : c;
+        if (isDosNameCharacter(upper))
+            kept += upper;
+    }
+    return kept;
+}
+
+} // namespace
+
+bool isEightThreeShaped(const QString& fileName) {
+    const qsizetype dot = fileName.indexOf(QLatin1Char('.'));
+    if (dot < 0)
+        return !fileName.isEmpty() && fileName.size() <= 8;
+    return dot >= 1 && dot <= 8 && fileName.size() - dot - 1 <= 3 &&
+           fileName.indexOf(QLatin1Char('.'), dot + 1) < 0;
+}
+
+bool isDosDeviceName(const QString& dosBase) {
+    static const QStringList devices = {
+        QStringLiteral("CON"),     QStringLiteral("PRN"),    QStringLiteral("AUX"),
+        QStringLiteral("NUL"),     QStringLiteral("CLOCK$"), QStringLiteral("COM1"),
+        QStringLiteral("COM2"),    QStringLiteral("COM3"),   QStringLiteral("COM4"),
+        QStringLiteral("LPT1"),    QStringLiteral("LPT2"),   QStringLiteral("LPT3"),
+        QStringLiteral("EMMXXXX0")};
+    return devices.contains(dosBase.toUpper());
+}
+
+QString stableDosBase(const QString& romBaseName) {
+    QString base = dosCharacters(romBaseName, 8);
+    if (base.isEmpty())
+        return QStringLiteral("ROM");
+    if (isDosDeviceName(base))
+        base = base.left(7) + QLatin1Char('_');
+    return base;
+}
+
+QString dosExtension(const QString& extension) {
+    return dosCharacters(extension, 3);
+}

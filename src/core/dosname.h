@@ -56,3 +56,13 @@ bool isDosNameCharacter(QChar c);
 // Whether DOS can open a file of this name: the alias keeps characters such as [ ; or
 // non-ASCII letters that DOS refuses in a file name.
 bool isDosOpenableName(const QString& dosName);
+
+// The first eight characters of a ROM's base name that DOS accepts, upper-cased; "ROM" when
+// none remain, and never a DOS device name (CON, NUL, COM1...), which DOS would open instead.
+QString stableDosBase(const QString& romBaseName);
+// Up to three characters of an extension that DOS accepts, upper-cased.
+QString dosExtension(const QString& extension);
+// At most eight characters before the first dot, at most three after it, no second dot.
+bool isEightThreeShaped(const QString& fileName);
+// Whether DOS reaches a file of this name as a device rather than as the file.
+bool isDosDeviceName(const QString& dosBase);

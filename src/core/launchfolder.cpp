@@ -1,7 +1,7 @@
 #include "launchfolder.h"
 
 #include "dosname.h"
-#include "hostpath.h"
+#include "launchfolderlayout.h"
 #include "textfile.h"
 
 #include <QCryptographicHash>
@@ -10,82 +10,72 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include <cerrno>
-#include <csignal>
 #include <map>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace launchfolder;
 
 namespace {
 
-QString driveOf(const QString& folder) {
-    return joinPath(folder, QStringLiteral("drive"));
-}
-QString romRecordOf(const QString& folder) {
-    return joinPath(folder, QStringLiteral("rom"));
-}
-QString processRecordOf(const QString& folder) {
-    return joinPath(folder, QStringLiteral("dosbox.pid"));
+bool ownedAs(const QString& path, mode_t type) {
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 &&
+           (status.st_mode & S_IFMT) == type && status.st_uid == ::geteuid();
 }
 
-QString dosCharacters(const QString& text, int most) {
-    QString kept;
-    for (const QChar c : text) {
-        if (kept.size() == most)
-            break;
-        const QChar upper = (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ? c.toUpper() : c;
-        if (isDosNameCharacter(upper))
-            kept += upper;
+bool standsThere(const QString& path) {
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0;
+}
+
+// Whatever else stands there (a link, a file, a folder of another user) goes first.
+QString makeOwnFolder(const QString& path) {
+    if (isOwnFolder(path))
+        return {};
+    if (standsThere(path)) {
+        const bool gone = QFileInfo(path).isDir() && !QFileInfo(path).isSymLink()
+                              ? QDir(path).removeRecursively()
+                              : ::unlink(QFile::encodeName(path).constData()) == 0;
+        if (!gone)
+            return QStringLiteral("%1 is not the launcher's and cannot be removed.").arg(path);
     }
-    return kept;
+    if (!QDir().mkpath(path))
+        return QStringLiteral("The folder %1 cannot be made.").arg(path);
+    return {};
 }
 
-// Base name and last extension, split at the last dot; a name without a dot has no extension.
-std::pair<QString, QString> splitName(const QString& fileName) {
-    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
-    if (dot <= 0)
-        return {fileName, QString()};
-    return {fileName.left(dot), fileName.mid(dot + 1)};
-}
-
-bool processLives(qint64 pid) {
-    return pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
+// Ranks the files a link may reach, lowest first: the ROM's exact base name before another
+// letter case, then the lower-case extension, the one the launcher itself writes.
+int rankOf(bool exactBase, const QString& extension) {
+    return (exactBase ? 0 : 2) + (extension == extension.toLower() ? 0 : 1);
 }
 
 } // namespace
 
-bool isEightThreeShaped(const QString& fileName) {
-    const qsizetype dot = fileName.indexOf(QLatin1Char('.'));
-    if (dot < 0)
-        return !fileName.isEmpty() && fileName.size() <= 8;
-    return dot >= 1 && dot <= 8 && fileName.size() - dot - 1 <= 3 &&
-           fileName.indexOf(QLatin1Char('.'), dot + 1) < 0;
+bool launchfolder::isOwnFolder(const QString& path) {
+    return ownedAs(path, S_IFDIR);
 }
 
-bool isDosDeviceName(const QString& dosBase) {
-    static const QStringList devices = {
-        QStringLiteral("CON"),  QStringLiteral("PRN"),  QStringLiteral("AUX"),
-        QStringLiteral("NUL"),  QStringLiteral("CLOCK$"), QStringLiteral("COM1"),
-        QStringLiteral("COM2"), QStringLiteral("COM3"), QStringLiteral("COM4"),
-        QStringLiteral("LPT1"), QStringLiteral("LPT2"), QStringLiteral("LPT3"),
-        QStringLiteral("EMMXXXX0")};
-    return devices.contains(dosBase.toUpper());
-}
-
-QString stableDosBase(const QString& romBaseName) {
-    QString base = dosCharacters(romBaseName, 8);
-    if (base.isEmpty())
-        return QStringLiteral("ROM");
-    if (isDosDeviceName(base))
-        base = base.left(7) + QLatin1Char('_');
-    return base;
-}
-
-QString dosExtension(const QString& extension) {
-    return dosCharacters(extension, 3);
+bool launchfolder::isOwnRegularFile(const QString& path) {
+    return ownedAs(path, S_IFREG);
 }
 
 QString launchCacheRoot() {
     return joinPath(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation),
                     QStringLiteral("Zemplo97"));
+}
+
+bool hasLetterCaseTwin(const QString& romPath) {
+    const QFileInfo rom(romPath);
+    const QString base = splitName(rom.fileName()).first;
+    const QStringList roms =
+        QDir(rom.absolutePath())
+            .entryList({QStringLiteral("*.gb")}, QDir::Files | QDir::Hidden | QDir::System);
+    return std::any_of(roms.begin(), roms.end(), [&](const QString& name) {
+        const QString other = splitName(name).first;
+        return other != base && other.compare(base, Qt::CaseInsensitive) == 0;
+    });
 }
 
 LaunchFolderPlan planLaunchFolder(const QString& romPath, const QString& cacheRoot) {
@@ -104,41 +94,47 @@ LaunchFolderPlan planLaunchFolder(const QString& romPath, const QString& cacheRo
         extension = QStringLiteral("GB");
     plan.romDosName = name + QLatin1Char('.') + extension;
 
-    // One link per DOS extension; where files differ only in letter case, the lower-case one
-    // wins, as it is the one the launcher itself writes.
-    std::map<QString, QString> targets{{extension, plan.romPath}};
+    // One link per DOS extension, to the best-ranked file of the ROM's base name.
+    const bool exactOnly = hasLetterCaseTwin(plan.romPath);
+    std::map<QString, std::pair<int, QString>> targets{{extension, {-1, plan.romPath}}};
     const QString directory = rom.absolutePath();
-    const auto offer = [&](const QString& dosExt, const QString& fileName) {
-        if (dosExt.isEmpty() || dosExt == extension)
-            return;
-        auto it = targets.find(dosExt);
-        if (it == targets.end() || fileName.endsWith(QLatin1Char('.') + dosExt.toLower()))
-            targets[dosExt] = joinPath(directory, fileName);
-    };
     const QStringList beside =
         QDir(directory).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     for (const QString& fileName : beside) {
         const auto [base, ext] = splitName(fileName);
-        if (base == romBase && ext.size() <= 3)
-            offer(dosExtension(ext), fileName);
+        const bool exact = base == romBase;
+        if (ext.size() > 3 || (!exact && (exactOnly || base.compare(romBase, Qt::CaseInsensitive))))
+            continue;
+        const QString dosExt = dosExtension(ext);
+        const int rank = rankOf(exact, ext);
+        auto it = targets.find(dosExt);
+        if (!dosExt.isEmpty() && (it == targets.end() || rank < it->second.first))
+            targets[dosExt] = {rank, joinPath(directory, fileName)};
     }
     // The palette the wizard writes and the save the emulator writes, before they exist.
     for (const char* wanted : {"cfg", "sav"}) {
         const QString dosExt = QString::fromLatin1(wanted).toUpper();
         if (targets.find(dosExt) == targets.end())
-            targets[dosExt] = joinPath(directory, romBase + QLatin1Char('.') + QLatin1String(wanted));
+            targets[dosExt] = {
+                0, joinPath(directory, romBase + QLatin1Char('.') + QLatin1String(wanted))};
     }
     for (const auto& [dosExt, target] : targets)
-        plan.links.push_back({name + QLatin1Char('.') + dosExt, target});
+        plan.links.push_back({name + QLatin1Char('.') + dosExt, target.second});
     return plan;
 }
 
 QString makeLaunchFolder(const LaunchFolderPlan& plan) {
-    if (!QDir().mkpath(plan.drive))
-        return QStringLiteral("The folder %1 cannot be made.").arg(plan.drive);
-    const QString written = writeTextLines(romRecordOf(plan.folder), {plan.romPath});
+    for (const QString& folder : {plan.folder, plan.drive}) {
+        const QString error = makeOwnFolder(folder);
+        if (!error.isEmpty())
+            return error;
+    }
+    const QString record = romRecordOf(plan.folder);
+    if (standsThere(record) && !isOwnRegularFile(record) && QFileInfo(record).isDir())
+        QDir(record).removeRecursively(); // the writer replaces a link or file, not a folder
+    const QString written = writeTextLines(record, {plan.romPath});
     if (!written.isEmpty())
-        return QStringLiteral("%1: %2").arg(romRecordOf(plan.folder), written);
+        return QStringLiteral("%1: %2").arg(record, written);
     // Links from an earlier launch go; files the emulator left are swept, never deleted.
     QDir drive(plan.drive);
     for (const QFileInfo& entry : drive.entryInfoList(QDir::AllEntries | QDir::Hidden |
@@ -146,57 +142,20 @@ QString makeLaunchFolder(const LaunchFolderPlan& plan) {
         if (entry.isSymLink() && !QFile::remove(entry.filePath()))
             return QStringLiteral("The old link %1 cannot be removed.").arg(entry.filePath());
     }
+    QStringList linked;
     for (const LaunchLink& link : plan.links) {
         const QString at = joinPath(plan.drive, link.dosName);
-        if (QFileInfo(at).exists() || QFileInfo(at).isSymLink())
+        linked << link.dosName;
+        if (standsThere(at))
             continue; // a file the emulator left, still to be swept: it is not replaced
         if (!QFile::link(link.target, at))
             return QStringLiteral("The link %1 cannot be made.").arg(at);
     }
-    return {};
+    const QString links = writeTextLines(linkRecordOf(plan.folder), linked);
+    return links.isEmpty() ? QString()
+                           : QStringLiteral("%1: %2").arg(linkRecordOf(plan.folder), links);
 }
 
-void recordLaunchProcess(const QString& folder, qint64 pid) {
-    writeTextLines(processRecordOf(folder), {QString::number(pid)});
-}
-
-SweepResult sweepLaunchFolder(const QString& folder) {
-    SweepResult result;
-    const TextRead record = readTextLines(romRecordOf(folder));
-    if (!record.ok() || record.lines.isEmpty())
-        return result;
-    const QFileInfo rom(record.lines.first());
-    const QString romBase = splitName(rom.fileName()).first;
-    const QDir drive(driveOf(folder));
-    for (const QFileInfo& entry : drive.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (entry.isSymLink())
-            continue; // ours; what the emulator wrote through it is beside the ROM already
-        const auto [base, ext] = splitName(entry.fileName());
-        const QString name = ext.isEmpty() ? romBase : romBase + QLatin1Char('.') + ext.toLower();
-        const QString target = joinPath(rom.absolutePath(), name);
-        if (QFileInfo::exists(target) || QFileInfo(target).isSymLink()) {
-            result.kept << QStringLiteral("%1 was left where it is, because %2 already exists.")
-                               .arg(entry.filePath(), target);
-        } else if (!QFile::rename(entry.filePath(), target)) {
-            result.kept << QStringLiteral("%1 could not be moved to %2.")
-                               .arg(entry.filePath(), target);
-        } else {
-            result.moved << target;
-        }
-    }
-    return result;
-}
-
-SweepResult sweepLaunchFolders(const QString& cacheRoot) {
-    SweepResult all;
-    for (const QFileInfo& folder :
-         QDir(cacheRoot).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const TextRead pid = readTextLines(processRecordOf(folder.filePath()));
-        if (pid.ok() && !pid.lines.isEmpty() && processLives(pid.lines.first().toLongLong()))
-            continue; // its DOSBox is still running, perhaps from another launcher
-        const SweepResult one = sweepLaunchFolder(folder.filePath());
-        all.moved << one.moved;
-        all.kept << one.kept;
-    }
-    return all;
+void recordLaunchProcess(const QString& folder, const ProcessIdentity& process) {
+    writeTextLines(processRecordOf(folder), {identityText(process)});
 }

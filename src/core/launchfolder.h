@@ -1,24 +1,17 @@
 #pragma once
 
+#include "processidentity.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <vector>
 
-// A ROM whose file name DOS does not see as its own (an alias such as SUPERM~1.GB, which
-// changes when files are added to the folder, or a name DOS cannot open) plays from a folder
-// of its own, mounted as D:. That folder holds symbolic links under one stable DOS name, so
-// the emulator finds the ROM's .cfg and writes its saves beside the ROM under the ROM's name.
-
-// The first eight characters of a ROM's base name that DOS accepts, upper-cased; "ROM" when
-// none remain, and never a DOS device name (CON, NUL, COM1...), which DOS would open instead.
-QString stableDosBase(const QString& romBaseName);
-// Up to three characters of an extension that DOS accepts, upper-cased.
-QString dosExtension(const QString& extension);
-// At most eight characters before the first dot, at most three after it, no second dot.
-bool isEightThreeShaped(const QString& fileName);
-// Whether DOS reaches a file of this name as a device rather than as the file.
-bool isDosDeviceName(const QString& dosBase);
+// A ROM that DOS would not reach under a name of its own (an alias such as SUPERM~1.GB, which
+// changes when files are added to the folder; a name DOS cannot open; a letter-case twin such as
+// GAME.GB beside game.gb, whose saves DOS would mix up) plays from a folder of its own, mounted
+// as D:. That folder holds symbolic links under one stable DOS name, so the emulator finds the
+// ROM's .cfg and writes its saves beside the ROM under the ROM's name.
 
 struct LaunchLink {
     QString dosName; // e.g. SUPERMAR.CFG
@@ -36,22 +29,34 @@ struct LaunchFolderPlan {
 // Where the launch folders live: $XDG_CACHE_HOME/Zemplo97.
 QString launchCacheRoot();
 
-// The links a launch of `romPath` needs, from the files beside it now; creates nothing.
+// Whether another ROM of the folder (*.gb in any letter case) has this ROM's base name in
+// another letter case: DOS, which ignores case, would give both the same save and palette.
+bool hasLetterCaseTwin(const QString& romPath);
+
+// The links a launch of `romPath` needs, from the files beside it now; creates nothing. The
+// links reach files of the ROM's base name in any letter case, or, for a letter-case twin,
+// only those of exactly its own base name.
 LaunchFolderPlan planLaunchFolder(const QString& romPath, const QString& cacheRoot);
 
-// Makes the folder and its links anew. Returns "" on success, else why not.
+// Makes the folder and its links anew; whatever stands in the place of its folders and record
+// files and is not what the launcher made is removed first. Returns "" on success, else why not.
 QString makeLaunchFolder(const LaunchFolderPlan& plan);
 
 // Records the DOSBox process that uses the folder, so that no other launcher run sweeps it
 // while that process lives.
-void recordLaunchProcess(const QString& folder, qint64 pid);
+void recordLaunchProcess(const QString& folder, const ProcessIdentity& process);
 
-// Files the emulator left in a launch folder under names nobody linked go beside the ROM as
-// <ROM base name>.<extension in lower case>; an existing file is never overwritten.
+// What the emulator left in a launch folder goes beside the ROM. A file under a linked name
+// (the emulator deleted the link and wrote the file anew) is the newest version of that file:
+// it replaces the file beside the ROM, which is kept as <name>.bak. A file under another name
+// goes beside the ROM as <ROM base name>.<extension in lower case>, and a folder under its
+// own name, never over an existing one.
 struct SweepResult {
-    QStringList moved;  // where each file went
-    QStringList kept;   // one sentence per file left where it is, saying where and why
+    QStringList moved; // where each file went
+    QStringList kept;  // one sentence per file left where it is (or folder not swept), and why
 };
+// A folder is swept once after each launch: what could not be moved is reported then, and the
+// folder is left alone until its ROM is played again.
 SweepResult sweepLaunchFolder(const QString& folder);
 // Every launch folder whose DOSBox has ended: what start-up does for runs it did not see end.
 SweepResult sweepLaunchFolders(const QString& cacheRoot);

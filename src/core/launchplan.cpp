@@ -4,7 +4,10 @@
 #include "fileexist.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <unistd.h>
 
 #include <algorithm>
 
@@ -80,8 +83,8 @@ std::optional<LaunchMessage> mountProblem(const Mount& mount) {
     if (mount.directory.isEmpty())
         return std::nullopt;
     if (holdsControlCharacter(mount.directory))
-        return controlCharacterMessage(QStringLiteral("The folder of %1 (%2)")
-                                           .arg(mount.what, mount.directory.simplified()));
+        return controlCharacterMessage(
+            QStringLiteral("The folder of %1 (%2)").arg(mount.what, mount.directory.simplified()));
     if (mount.directory.contains(QLatin1Char('"')))
         return LaunchMessage{
             QStringLiteral("The folder of %1 holds a double quote (\"):\n%2\nDOSBox cannot "
@@ -100,22 +103,40 @@ std::optional<LaunchMessage> mountProblem(const Mount& mount) {
 
 } // namespace
 
+std::optional<LaunchMessage> saveNameNotice(const QString& romPath) {
+    const QFileInfo rom(romPath);
+    const qsizetype dot = rom.fileName().lastIndexOf(QLatin1Char('.'));
+    const QString save = (dot > 0 ? rom.fileName().left(dot) : rom.fileName()) + ".sav";
+    const long limit = ::pathconf(QFile::encodeName(rom.absolutePath()).constData(), _PC_NAME_MAX);
+    const qsizetype most = limit > 0 ? limit : 255;
+    if (QFile::encodeName(save).size() <= most)
+        return std::nullopt;
+    return LaunchMessage{
+        QStringLiteral("VGB-DOS cannot keep this game's saves: their file would be named\n%1\n"
+                       "which is longer than the %2 bytes a file name may have on its disk.\n"
+                       "The game plays all the same; rename the ROM to a shorter name to keep "
+                       "its saves.")
+            .arg(save)
+            .arg(most),
+        QStringLiteral("Info !")};
+}
+
 RomLocation locateRom(const QString& romPath, const QString& cacheRoot) {
     const DosLocation own = locateForDos(romPath, QLatin1Char('D'));
     if (own.dosPath.isEmpty())
-        return {own, std::nullopt};
+        return {own, std::nullopt, std::nullopt};
     const QString fileName = QFileInfo(romPath).fileName();
     const QString base = fileName.section(QLatin1Char('.'), 0, 0);
     if (isEightThreeShaped(fileName) && own.dosName == fileName.toUpper() &&
-        isDosOpenableName(own.dosName) && !isDosDeviceName(base))
-        return {own, std::nullopt};
+        isDosOpenableName(own.dosName) && !isDosDeviceName(base) && !hasLetterCaseTwin(romPath))
+        return {own, std::nullopt, std::nullopt};
     LaunchFolderPlan folder = planLaunchFolder(romPath, cacheRoot);
     DosLocation stable{QStringLiteral("D:\\") + folder.romDosName, folder.romDosName, folder.drive};
-    return {stable, std::move(folder)};
+    return {stable, std::move(folder), saveNameNotice(romPath)};
 }
 
 std::optional<LaunchMessage> commandLineProblem(const QString& commandLine,
-                                               const LauncherSettings* settings) {
+                                                const LauncherSettings* settings) {
     if (holdsRedirection(commandLine))
         return redirectionMessage();
     if (holdsControlCharacter(commandLine)) {
@@ -137,8 +158,7 @@ QString programNameOf(const QString& emulatorPath) {
     // From "vgb.exe" on within the file's own name: a folder named "my vgb.exe files" above it
     // must not become part of the program name.
     const qsizetype nameStart = emulatorPath.lastIndexOf(QLatin1Char('/')) + 1;
-    const qsizetype at =
-        emulatorPath.toLower().lastIndexOf(QLatin1String("vgb.exe"));
+    const qsizetype at = emulatorPath.toLower().lastIndexOf(QLatin1String("vgb.exe"));
     return at >= nameStart ? emulatorPath.mid(at) : QString();
 }
 
@@ -205,6 +225,7 @@ LaunchPlan planLaunch(const LauncherSettings& settings, const RomLocation& rom) 
     plan.session.cDirectory = plan.emulatorDirectory;
     plan.session.dDirectory = rom.dos.hostDirectory;
     plan.session.launchFolder = rom.launchFolder;
+    plan.notice = rom.notice;
     plan.session.eDirectory = background.mountDirectory;
     return plan;
 }

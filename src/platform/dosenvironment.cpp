@@ -26,7 +26,7 @@ QString DosBoxEnvironment::start(const DosSession& session) {
         return QStringLiteral("DOSBox could not be started:\n%1\n%2").arg(dosbox, error);
     if (session.launchFolder && pid > 0) {
         const QString folder = session.launchFolder->folder;
-        recordLaunchProcess(folder, pid);
+        recordLaunchProcess(folder, identifyProcess(pid).value_or(ProcessIdentity{pid, 0}));
         new ProcessEndWatch(
             pid,
             [this, folder] {

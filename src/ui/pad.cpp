@@ -349,6 +349,9 @@ void Pad::Picture5_Click() {
         m_services.prompter.critical(this, plan.stop->title, plan.stop->text);
         return;
     }
+    if (plan.notice)
+        m_services.prompter.ask(this, plan.notice->title, plan.notice->text,
+                                Prompter::Icon::Information, Prompter::Buttons::Ok);
     if (isChecked(Check6)) {
         if (!m_preview) // made on first use, then only hidden and shown
             m_preview = std::make_unique<PreviewWindow>(m_services.prompter, m_services.dos, this);

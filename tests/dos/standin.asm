@@ -7,7 +7,9 @@
 ;   CFG=<first word with its last two characters replaced by CFG, as the emulator derives it>
 ;   CFGOPEN=YES|NO      CFGDATA=<first 16 bytes of that file>
 ;   SAV=<the CFG name with SAV for CFG, as the emulator names battery saves>
-;   SAVWRITE=YES|NO     whether it could create that file and write "SAVED-BY-STANDIN" into it
+;   SAVOPEN=YES|NO      SAVDATA=<first 16 bytes of the save it found>
+;   SAVWRITE=YES|NO     whether it could create that file and write "SAVED-BY-STANDIN" into it;
+;                       with -resave in its tail it deletes the save first and makes it anew
 ; Assembled as a flat .COM image; DOSBox runs it as VGB.EXE because it tells by content.
         org 100h
 
@@ -118,16 +120,18 @@ start:  cld
         mov byte [bx+1], 'A'
         mov byte [bx+2], 'V'
         mov si, s_sav
-        call putlabel
-        mov al, '='
-        stosb
-        mov si, savname
-        call puts
-        call crlf
+        mov dx, savname
+        call probe
         mov si, s_sav
         call putlabel
         mov si, s_write
         call puts
+        call resave
+        jnc .create
+        mov ah, 41h             ; as an emulator that writes its save anew
+        mov dx, savname
+        int 21h
+.create:
         mov ah, 3Ch
         xor cx, cx
         mov dx, savname
@@ -219,6 +223,27 @@ probe:  push dx
         call crlf
         ret
 
+; Carry set when the command tail holds "-resave".
+resave: mov bx, 81h
+        xor cx, cx
+        mov cl, [80h]
+.next:  cmp cx, 7
+        jb .no
+        xor si, si
+.same:  mov al, [bx+si]
+        cmp al, [s_resave+si]
+        jne .on
+        inc si
+        cmp si, 7
+        jb .same
+        stc
+        ret
+.on:    inc bx
+        dec cx
+        jmp .next
+.no:    clc
+        ret
+
 putlabel:
         mov cx, 3
         rep movsb
@@ -250,6 +275,7 @@ s_file  db "RECORD.TXT", 0
 s_sav   db "SAV"
 s_write db "WRITE=", 0
 s_saved db "SAVED-BY-STANDIN"
+s_resave db "-resave"
 
 romname times 130 db 0
 cfgname times 134 db 0
