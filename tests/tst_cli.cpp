@@ -8,7 +8,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -50,6 +52,9 @@ private slots:
     void exportsTheRomList();
     void wrongUseGivesTheUsage_data();
     void wrongUseGivesTheUsage();
+    void namedFileRefused_data();
+    void namedFileRefused();
+    void namesWithControlCharactersStayOnTheirLine();
 };
 
 void CliTest::printsTheExampleCommandLine() {
@@ -199,9 +204,11 @@ void CliTest::printsTheCommandOfAGameFile() {
         run = runLauncher({"--print-command", dir.filePath(name)}, config);
         QCOMPARE(run.status, 1);
         QCOMPARE(run.out, QString());
-        QVERIFY2(run.err.startsWith("Info !: "), qPrintable(run.err));
+        QVERIFY2(run.err.startsWith(name == QLatin1String("bad.zemplo")
+                                        ? "Info !: "
+                                        : "zemplo97: " + dir.filePath(name) + ": no such file"),
+                 qPrintable(run.err));
     }
-    QVERIFY(run.err.contains(dir.filePath("gone.zemplo")));
 }
 
 void CliTest::exportsTheRomList() {
@@ -224,7 +231,9 @@ void CliTest::exportsTheRomList() {
     run = runLauncher({"--export-list", dir.filePath("gone")}, dir.path());
     QCOMPARE(run.status, 1);
     QCOMPARE(run.out, QString());
-    QVERIFY2(run.err.contains(dir.filePath("gone/GB_Roms.txt")), qPrintable(run.err));
+    QVERIFY2(run.err.startsWith("zemplo97: the ROM folder cannot be read: " + dir.filePath("gone") +
+                                ": "),
+             qPrintable(run.err));
     run = runLauncher({"--export-list"}, dir.path());
     QCOMPARE(run.status, 2);
     QVERIFY(run.err.contains("Usage:"));
@@ -238,6 +247,85 @@ void CliTest::wrongUseGivesTheUsage_data() {
         << QStringList{"--print-command", "--verbose"} << "unknown option --verbose";
     QTest::newRow("header without a ROM") << QStringList{"--header"} << "--header needs";
     QTest::newRow("export without a folder") << QStringList{"--export-list"} << "--export-list";
+    QTest::newRow("single dash") << QStringList{"-x"} << "unknown option -x";
+    QTest::newRow("single-dash word") << QStringList{"-version"} << "unknown option -version";
+    QTest::newRow("modifier alone")
+        << QStringList{"--mounts"} << "--mounts goes with --print-command";
+    QTest::newRow("html alone") << QStringList{"--html", "d"} << "--html goes with --export-list";
+    QTest::newRow("zip names with another verb")
+        << QStringList{"--header", "a.gb", "--zip-names"} << "--zip-names goes with --export-list";
+    QTest::newRow("two verbs") << QStringList{"--header", "--export-list", "d"}
+                               << "--header and --export-list cannot be used together";
+    QTest::newRow("mounts and dosbox")
+        << QStringList{"--print-command", "--mounts", "--dosbox"} << "--mounts and --dosbox";
+}
+
+// Right use of a verb on something that is not there or not the right kind: a message and
+// status 1, never a command without a ROM or a list written elsewhere.
+void CliTest::namedFileRefused_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing ROM") << QStringList{"--print-command", "missing.gb"}
+                                 << "zemplo97: missing.gb: no such file";
+    QTest::newRow("folder") << QStringList{"--print-command", "folder.gb"}
+                            << "zemplo97: folder.gb: not a regular file";
+    QTest::newRow("pipe") << QStringList{"--print-command", "pipe.gb"}
+                          << "zemplo97: pipe.gb: not a regular file";
+    QTest::newRow("text file") << QStringList{"--print-command", "x.txt"}
+                               << "zemplo97: x.txt: neither a ROM (.gb) nor a game file";
+    QTest::newRow("empty folder argument")
+        << QStringList{"--export-list", ""} << "zemplo97: the ROM folder cannot be read: an empty";
+    QTest::newRow("missing folder")
+        << QStringList{"--export-list", "nowhere"} << "zemplo97: the ROM folder cannot be read: ";
+    QTest::newRow("empty header argument")
+        << QStringList{"--header", ""} << "zemplo97: an empty argument names no ROM";
+}
+
+void CliTest::namedFileRefused() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    touch(dir.filePath("x.txt"));
+    QVERIFY(QDir(dir.path()).mkdir("folder.gb"));
+    QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("pipe.gb")).constData(), 0600) == 0);
+    const Run run = runLauncher(arguments, dir.filePath("config"), dir.path());
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.out, QString());
+    QVERIFY2(run.err.startsWith(message), qPrintable(run.err));
+    QVERIFY(!run.err.contains("Usage"));
+    QVERIFY(!QFileInfo::exists(dir.filePath("GB_Roms.txt")));
+}
+
+// Names with control characters or bytes that are not UTF-8: every output shows them as "?"
+// and keeps one line per ROM; the page links the raw bytes.
+void CliTest::namesWithControlCharactersStayOnTheirLine() {
+    QTemporaryDir dir;
+    const QList<QByteArray> names = {"cr\rname.gb", "lf\nname.gb", "esc\x1b[2Jname.gb",
+                                     "latin\xe9.gb"};
+    const QByteArray rom = romImage("TITLE", 0, 0);
+    for (const QByteArray& name : names) { // by their bytes: Qt would not keep a non-UTF-8 one
+        const int fd = ::open(QFile::encodeName(dir.path()) + "/" + name, O_WRONLY | O_CREAT, 0644);
+        QVERIFY(fd >= 0 && ::write(fd, rom.constData(), size_t(rom.size())) == rom.size());
+        ::close(fd);
+    }
+    const Run header =
+        runLauncher({"--header", QFile::decodeName(names[2])}, dir.filePath("config"), dir.path());
+    QCOMPARE(header.status, 0);
+    QCOMPARE(header.out, QString("esc?[2Jname.gb\tTITLE\tROM ONLY\t256KBit\n"));
+
+    const Run list = runLauncher({"--export-list", "."}, dir.filePath("config"), dir.path());
+    QCOMPARE(list.status, 0);
+    QVERIFY(!list.out.contains('\x1b'));
+    const QByteArray text = readAll(dir.filePath("GB_Roms.txt"));
+    QCOMPARE(text.count("\r\n"), 5 + names.size());
+    for (const char* shown : {"|cr?name.gb ", "|lf?name.gb ", "|esc?[2Jname.gb "})
+        QVERIFY2(text.contains(shown), shown);
+    QVERIFY(!text.contains('\x1b'));
+
+    QCOMPARE(
+        runLauncher({"--export-list", ".", "--html"}, dir.filePath("config"), dir.path()).status,
+        0);
+    QVERIFY(readAll(dir.filePath("GB_Roms.html")).contains("<a href=\"latin%E9.gb\""));
 }
 
 void CliTest::wrongUseGivesTheUsage() {

@@ -2,6 +2,8 @@
 
 #include <QtTest>
 
+#include <limits>
+
 class NumberFormTest : public QObject {
     Q_OBJECT
 private slots:
@@ -49,6 +51,11 @@ void NumberFormTest::parses_data() {
     QTest::newRow("sign alone") << "-" << 0.0;
     QTest::newRow("dot alone") << "." << 0.0;
     QTest::newRow("blank inside the number ends it") << "1 0" << 1.0;
+    QTest::newRow("20 digits") << QString(20, '9') << 1e20;
+    QTest::newRow("309 digits: as large as it gets")
+        << QString(309, '9') << std::numeric_limits<double>::max();
+    QTest::newRow("400 negative digits")
+        << "-" + QString(400, '9') << std::numeric_limits<double>::lowest();
 }
 
 void NumberFormTest::parses() {

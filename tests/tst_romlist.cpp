@@ -19,7 +19,7 @@ namespace {
 
 RomListRow row(const QString& name, const QString& title, const QString& type,
                const QString& size, qint64 bytes) {
-    return {name, CartridgeInfo{title, type, size}, bytes};
+    return {name, CartridgeInfo{title, type, size}, bytes, {}};
 }
 
 // The names of a folder in the order the system hands them out, as DOSBox and the list see them.
@@ -85,7 +85,7 @@ void RomListTest::textRows_data() {
         << row("Super Mario Land 2 (W).gb", "MARIOLAND2", "?", "...", 1)
         << "|Super Mario Land 2 (W).gb | MARIOLAND2           | ?                     | ...   "
            "            | 1 Kb         | ";
-    QTest::newRow("unreadable ROM") << RomListRow{"short.gb", std::nullopt, 100}
+    QTest::newRow("unreadable ROM") << RomListRow{"short.gb", std::nullopt, 100, {}}
                                     << "|short.gb             |                      |           "
                                        "            |                   | 1 Kb         | ";
 }

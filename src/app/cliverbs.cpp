@@ -5,6 +5,7 @@
 #include "gameconfigfile.h"
 #include "inisettingsstore.h"
 #include "launchplan.h"
+#include "printable.h"
 #include "programargument.h"
 #include "romlistexport.h"
 #include "settingsio.h"
@@ -12,35 +13,67 @@
 #include <QFileInfo>
 #include <QTextStream>
 
-QString unknownOption(const QStringList& words) {
-    static const QStringList known = {
-        QStringLiteral("--help"),          QStringLiteral("--version"),
-        QStringLiteral("--print-command"), QStringLiteral("--header"),
-        QStringLiteral("--export-list"),   QStringLiteral("--html"),
-        QStringLiteral("--zip-names"),     QStringLiteral("--mounts"),
-        QStringLiteral("--dosbox")};
-    for (const QString& word : words)
-        if (word.startsWith(QLatin1String("--")) && !known.contains(word))
-            return word;
-    return {};
+namespace {
+
+struct Option {
+    const char* word;
+    Verb verb;       // the verb it is, or
+    Verb modifierOf; // the verb it changes
+};
+const Option kOptions[] = {
+    {"--help", Verb::Help, Verb::None},
+    {"-h", Verb::Help, Verb::None},
+    {"--version", Verb::Version, Verb::None},
+    {"--print-command", Verb::PrintCommand, Verb::None},
+    {"--header", Verb::Header, Verb::None},
+    {"--export-list", Verb::ExportList, Verb::None},
+    {"--mounts", Verb::None, Verb::PrintCommand},
+    {"--dosbox", Verb::None, Verb::PrintCommand},
+    {"--html", Verb::None, Verb::ExportList},
+    {"--zip-names", Verb::None, Verb::ExportList},
+};
+
+const char* verbWord(Verb verb) {
+    for (const Option& option : kOptions)
+        if (option.verb == verb)
+            return option.word;
+    return "";
 }
 
-Verb verbOf(const QStringList& words) {
-    if (!unknownOption(words).isEmpty())
-        return Verb::Unknown;
+// "--x" always, and "-x" or "-version" too; a lone "-" or "-1.gb" stays part of a file name.
+bool looksLikeOption(const QString& word) {
+    return word.startsWith(QLatin1String("--")) ||
+           (word.size() > 1 && word.at(0) == QLatin1Char('-') && word.at(1).isLetter() &&
+            !word.contains(QLatin1Char('.')));
+}
+
+} // namespace
+
+VerbRequest verbOf(const QStringList& words) {
+    VerbRequest request;
+    QList<std::pair<Verb, QString>> modifiers; // the verb each modifier needs, and its word
     for (const QString& word : words) {
-        if (word == QLatin1String("--help") || word == QLatin1String("-h"))
-            return Verb::Help;
-        if (word == QLatin1String("--version"))
-            return Verb::Version;
-        if (word == QLatin1String("--print-command"))
-            return Verb::PrintCommand;
-        if (word == QLatin1String("--header"))
-            return Verb::Header;
-        if (word == QLatin1String("--export-list"))
-            return Verb::ExportList;
+        if (!looksLikeOption(word))
+            continue;
+        const auto option =
+            std::find_if(std::begin(kOptions), std::end(kOptions),
+                         [&](const Option& o) { return word == QLatin1String(o.word); });
+        if (option == std::end(kOptions))
+            return {Verb::Wrong, QStringLiteral("unknown option ") + word};
+        if (option->verb == Verb::None) {
+            modifiers.append({option->modifierOf, word});
+        } else if (request.verb != Verb::None && request.verb != option->verb) {
+            return {Verb::Wrong, QStringLiteral("%1 and %2 cannot be used together")
+                                     .arg(QLatin1String(verbWord(request.verb)), word)};
+        } else {
+            request.verb = option->verb;
+        }
     }
-    return Verb::None;
+    for (const auto& [verb, word] : modifiers)
+        if (verb != request.verb)
+            return {Verb::Wrong,
+                    QStringLiteral("%1 goes with %2").arg(word, QLatin1String(verbWord(verb)))};
+    return request;
 }
 
 int printHelp(QTextStream& out) {
@@ -104,6 +137,21 @@ int printDosBoxInvocation(const DosSession& session, QTextStream& out, QTextStre
 
 } // namespace
 
+// Why the ROM or game file named on the command line cannot be what play starts with.
+QString namedFileProblem(const QString& argument) {
+    if (argument.isEmpty())
+        return {};
+    const QFileInfo file(argument);
+    if (!file.exists())
+        return QStringLiteral("%1: no such file").arg(argument);
+    if (!file.isFile())
+        return QStringLiteral("%1: not a regular file").arg(argument);
+    const ArgumentKind kind = classifyArgument(argument);
+    if (kind != ArgumentKind::Rom && kind != ArgumentKind::GameConfiguration)
+        return QStringLiteral("%1: neither a ROM (.gb) nor a game file (.Zemplo)").arg(argument);
+    return {};
+}
+
 int printCommand(const QStringList& words, QTextStream& out, QTextStream& err) {
     const bool invocation = words.contains(QLatin1String("--dosbox"));
     if (invocation && words.contains(QLatin1String("--mounts")))
@@ -111,6 +159,10 @@ int printCommand(const QStringList& words, QTextStream& out, QTextStream& err) {
     const IniSettingsStore store;
     LauncherSettings settings = startupSettings(store);
     const QString argument = argumentText(words);
+    if (const QString problem = namedFileProblem(argument); !problem.isEmpty()) {
+        err << "zemplo97: " << printable(problem) << "\n";
+        return 1;
+    }
     switch (classifyArgument(argument)) {
     case ArgumentKind::Rom:
         settings.romPath = argument;
@@ -159,15 +211,19 @@ int printHeaders(const QStringList& words, QTextStream& out, QTextStream& err) {
         return usageError(QStringLiteral("--header needs at least one ROM"), err);
     int status = 0;
     for (const QString& path : paths) {
-        const CartridgeRead read = readCartridgeInfo(path);
+        const CartridgeRead read =
+            path.isEmpty() ? CartridgeRead{std::nullopt, QString()} : readCartridgeInfo(path);
         if (!read.info) {
-            err << path << ": " << read.error << "\n";
+            if (path.isEmpty())
+                err << "zemplo97: an empty argument names no ROM\n";
+            else
+                err << printable(path) << ": " << read.error << "\n";
             status = 1;
             continue;
         }
         // Each line as soon as it is known: a script reading a long list sees it come.
-        out << path << '\t' << read.info->title << '\t' << read.info->typeText << '\t'
-            << read.info->sizeText << Qt::endl;
+        out << printable(path) << '\t' << printable(read.info->title) << '\t' << read.info->typeText
+            << '\t' << read.info->sizeText << Qt::endl;
     }
     return status;
 }
@@ -176,16 +232,24 @@ int exportList(const QStringList& words, QTextStream& out, QTextStream& err) {
     const QStringList folders = operandWords(words);
     if (folders.size() != 1)
         return usageError(QStringLiteral("--export-list takes one folder"), err);
+    if (folders.first().isEmpty()) {
+        err << "zemplo97: the ROM folder cannot be read: an empty argument names no folder\n";
+        return 1;
+    }
     const QString directory = QFileInfo(folders.first()).absoluteFilePath();
     const RomListKind kind =
         words.contains(QLatin1String("--html")) ? RomListKind::Html : RomListKind::Text;
     const RomListExport list =
         exportRomList(directory, kind, words.contains(QLatin1String("--zip-names")), romListDate());
     if (!list.ok()) {
-        err << "zemplo97: the ROM list could not be written: " << list.path << ": " << list.error
-            << "\n";
+        if (list.readFailed)
+            err << "zemplo97: the ROM folder cannot be read: " << printable(directory) << ": "
+                << list.error << "\n";
+        else
+            err << "zemplo97: the ROM list could not be written: " << printable(list.path) << ": "
+                << list.error << "\n";
         return 1;
     }
-    out << list.path << "\n";
+    out << printable(list.path) << "\n";
     return 0;
 }

@@ -5,13 +5,16 @@
 class QTextStream;
 
 // The launcher's own --options that work without a display.
-enum class Verb { None, Help, Version, PrintCommand, Header, ExportList, Unknown };
+enum class Verb { None, Help, Version, PrintCommand, Header, ExportList, Wrong };
 
-// The first --word that is none of the launcher's options, or "".
-QString unknownOption(const QStringList& wordsAfterProgram);
-
-// The verb the words ask for; Unknown when one of them is an option the launcher lacks.
-Verb verbOf(const QStringList& wordsAfterProgram);
+// What the words ask for: at most one verb, with only its own modifiers. Wrong, with the
+// problem named, for an option the launcher lacks (-x, -version, --x), a modifier without its
+// verb, or two verbs.
+struct VerbRequest {
+    Verb verb = Verb::None;
+    QString problem;
+};
+VerbRequest verbOf(const QStringList& wordsAfterProgram);
 
 // An unknown option or a verb without what it needs: the usage on the error stream, status 2.
 int usageError(const QString& problem, QTextStream& err);

@@ -23,7 +23,8 @@ int main(int argc, char* argv[]) {
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    switch (verbOf(words)) {
+    const VerbRequest request = verbOf(words);
+    switch (request.verb) {
     case Verb::Help:
         return printHelp(out);
     case Verb::Version:
@@ -40,8 +41,8 @@ int main(int argc, char* argv[]) {
         QCoreApplication app(argc, argv);
         return exportList(words, out, err);
     }
-    case Verb::Unknown:
-        return usageError(QStringLiteral("unknown option ") + unknownOption(words), err);
+    case Verb::Wrong:
+        return usageError(request.problem, err);
     case Verb::None:
         break;
     }

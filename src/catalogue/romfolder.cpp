@@ -28,6 +28,7 @@ std::optional<RomListRow> readRom(int folder, const char* name) {
         return std::nullopt;
     RomListRow row;
     row.fileName = QFile::decodeName(name);
+    row.rawName = QByteArray(name);
     row.fileSize = opened.size;
     if (opened.fd < 0)
         return row; // listed without a header: it matched the pattern, the user should see it

@@ -14,6 +14,7 @@ struct RomListRow {
     QString fileName;
     std::optional<CartridgeInfo> info;
     qint64 fileSize = 0;
+    QByteArray rawName; // the name's bytes on disk, which need not be UTF-8 (empty: fileName's)
 };
 
 struct RomFolderRead {

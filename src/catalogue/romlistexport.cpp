@@ -14,6 +14,7 @@ RomListExport exportRomList(const QString& directory, RomListKind kind, bool zip
     const RomFolderRead folder = readRomFolder(directory, progress);
     if (!folder.error.isEmpty()) {
         result.error = folder.error;
+        result.readFailed = true;
         return result;
     }
     if (folder.cancelled) {

@@ -1,9 +1,9 @@
 #include "romlistformat.h"
 
 #include "homepage.h"
+#include "printable.h"
 
 #include <QStringBuilder>
-#include <QUrl>
 
 #include <algorithm>
 
@@ -31,18 +31,27 @@ QString escaped(const QString& value) {
     return value; // the usual case, without a copy
 }
 
-// Every byte of the UTF-8 name but letters, digits and -._~ is percent-encoded, so that a
-// blank, #, ? or a bracket in a file name still links to that file.
-QString linkTarget(const QString& name) {
-    const auto unreserved = [](QChar c) {
-        return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
-               (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
-               (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('-') ||
-               c == QLatin1Char('.') || c == QLatin1Char('_') || c == QLatin1Char('~');
+// Every byte of the name as it is on disk but letters, digits and -._~ is percent-encoded, so
+// that a blank, #, ? or a bracket in a file name, or a name that is not UTF-8, still links to
+// that file.
+QString linkTarget(const QByteArray& name) {
+    const auto unreserved = [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+               c == '-' || c == '.' || c == '_' || c == '~';
     };
     if (std::all_of(name.begin(), name.end(), unreserved))
-        return name;
-    return QString::fromLatin1(QUrl::toPercentEncoding(name));
+        return QString::fromLatin1(name);
+    return QString::fromLatin1(name.toPercentEncoding());
+}
+
+// The bytes the row's link names: the file itself, or the .zip of the same name.
+QByteArray linkedBytes(const RomListRow& row, bool zipNames) {
+    const bool utf8 = row.rawName.isEmpty() || row.fileName.toUtf8() == row.rawName;
+    if (utf8)
+        return (zipNames ? zipName(row.fileName) : row.fileName).toUtf8();
+    return zipNames ? row.rawName.chopped(std::min<qsizetype>(3, row.rawName.size())).toLower() +
+                          QByteArrayLiteral(".zip")
+                    : row.rawName;
 }
 
 QString logoAddress() {
@@ -75,8 +84,8 @@ QStringList renderTextList(const std::vector<RomListRow>& rows, const QString& d
         QString line;
         line.reserve(112);
         line += QLatin1Char('|');
-        appendCell(line, row.fileName, 20);
-        appendCell(line, info.title, 20);
+        appendCell(line, printable(row.fileName), 20);
+        appendCell(line, printable(info.title), 20);
         appendCell(line, info.typeText, 21);
         appendCell(line, info.sizeText, 17);
         appendCell(line, fileSizeText(row.fileSize), 12);
@@ -110,7 +119,7 @@ QStringList renderHtmlList(const std::vector<RomListRow>& rows, bool zipNames) {
         const CartridgeInfo& info = row.info ? *row.info : unread;
         const QString name = zipNames ? zipName(row.fileName) : row.fileName;
         // The missing ">" after the link target and the missing blanks are the page's own.
-        lines << QLatin1String("<tr><td><a href=\"") % linkTarget(name) %
+        lines << QLatin1String("<tr><td><a href=\"") % linkTarget(linkedBytes(row, zipNames)) %
                      QLatin1String("\"<font size=\"2\"face=\"Arial\">") % escaped(name) %
                      QLatin1String("</font></a></td>");
         lines << QLatin1String("<td><font size=\"2\"face=\"Arial\"><em><strong>") %

@@ -1,5 +1,9 @@
 #include "dossession.h"
 
+#include "printable.h"
+
+#include <algorithm>
+
 namespace {
 
 // DOSBox expands %VAR% in -c lines, so a literal percent sign must be doubled.
@@ -19,11 +23,7 @@ QString dosboxCommandLine(const QString& commandLine) {
 }
 
 bool holdsControlCharacter(const QString& text) {
-    for (const QChar c : text)
-        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
-            c == QChar::ParagraphSeparator)
-            return true;
-    return false;
+    return std::any_of(text.begin(), text.end(), isControlCharacter);
 }
 
 bool fitsDosBoxLine(const QString& line) {

@@ -37,7 +37,12 @@ double parseNumber(const QString& text) {
         return 0.0;
     bool ok = false;
     const double value = text.mid(start, i - start).toDouble(&ok);
-    return ok && std::isfinite(value) ? value : 0.0;
+    if (ok && std::isfinite(value))
+        return value;
+    // Too many digits for a double: as large as a number gets, so that it clamps like any
+    // other number out of range instead of reading as 0.
+    const bool negative = text.at(start) == QLatin1Char('-');
+    return negative ? std::numeric_limits<double>::lowest() : std::numeric_limits<double>::max();
 }
 
 int roundHalfEven(double value) {
