@@ -328,6 +328,9 @@ void LaunchPlanTest::programNameFromTheFileItself_data() {
                                               << "";
     QTest::newRow("relative") << "VGB.EXE"
                               << "VGB.EXE";
+    // Lower-cased, "İ" takes two characters: the name must still be cut where it is.
+    QTest::newRow("dotted capital I in the folder")
+        << QString::fromUtf8("/home/İstanbul/VGB.EXE") << "VGB.EXE";
 }
 
 void LaunchPlanTest::programNameFromTheFileItself() {

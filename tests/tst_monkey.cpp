@@ -1,10 +1,14 @@
-// Random clicks, keys and frame closes on every named control of every window, with message
-// boxes answered at random and nothing really started. It fails on a crash (the sanitizers
-// abort), an event that takes too long, or a moment when no window is left to click.
+// Random clicks, drags, keys and frame closes on every named control of every window, with
+// message boxes answered at random and nothing really started. Mouse buttons go where Qt takes
+// them (a list's viewport, not the list). It fails on a crash (the sanitizers abort), an event
+// that takes too long, a mouse event no widget accepted, a moment when no window is left to
+// click, or a run that never reached PLAY and the command-line preview.
 // ZEMPLO_MONKEY_EVENTS sets the number of events per seed (scripts/monkey).
 #include "fileselector.h"
 #include "launcherwindows.h"
 #include "padfixture.h"
+#include "picturebox.h"
+#include "previewwindow.h"
 #include "recordingopener.h"
 #include "romimage.h"
 #include "settingsio.h"
@@ -15,6 +19,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QRandomGenerator>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -55,6 +61,37 @@ QList<QWidget*> namedControls(QWidget* window) {
     return controls;
 }
 
+// One mouse event straight to a widget, outside QTest's own idea of which buttons are down.
+void sendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+    static quint64 moment = 1000000;
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, at, widget->mapToGlobal(at), button, held, Qt::NoModifier);
+    event.setTimestamp(++moment);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+// Press, release, double-click, release, as a real double-click arrives.
+void doubleClick(QWidget* widget, QPoint at) {
+    const QPointer<QWidget> target(widget);
+    const std::pair<QEvent::Type, Qt::MouseButtons> steps[] = {
+        {QEvent::MouseButtonPress, Qt::LeftButton},
+        {QEvent::MouseButtonRelease, Qt::NoButton},
+        {QEvent::MouseButtonDblClick, Qt::LeftButton},
+        {QEvent::MouseButtonRelease, Qt::NoButton}};
+    for (const auto& [type, held] : steps)
+        if (target) // a click can end the window it was made on
+            sendMouse(target, type, at, held);
+}
+
+// Where a user's mouse button does something: an enabled control made to be clicked, or the
+// viewport of a list.
+bool takesMouseButtons(QWidget* w) {
+    if (!w->isEnabled())
+        return false;
+    return (w->focusPolicy() & Qt::ClickFocus) || qobject_cast<PictureBox*>(w) ||
+           qobject_cast<QScrollBar*>(w) || qobject_cast<QAbstractItemView*>(w->parentWidget());
+}
+
 } // namespace
 
 class MonkeyTest : public QObject {
@@ -65,6 +102,7 @@ private slots:
 
 private:
     QString act(QRandomGenerator& random, Pad& pad);
+    QString m_emulator;
 };
 
 void MonkeyTest::randomUse_data() {
@@ -79,27 +117,38 @@ QString MonkeyTest::act(QRandomGenerator& random, Pad& pad) {
     const QList<QWidget*> controls = namedControls(window);
     QWidget* control = controls.at(random.bounded(int(controls.size())));
     const QString where = window->objectName() + "/" + control->objectName();
-    const QPoint at(random.bounded(std::max(1, control->width())),
-                    random.bounded(std::max(1, control->height())));
-    switch (random.bounded(9)) {
+    QPoint at(random.bounded(std::max(1, control->width())),
+              random.bounded(std::max(1, control->height())));
+    // The innermost widget under the point gets the buttons, as under a real mouse.
+    QWidget* target = control;
+    if (QWidget* inner = control->childAt(at)) {
+        at = inner->mapFrom(control, at);
+        target = inner;
+    }
+    const int action = random.bounded(11);
+    if (action <= 2 && !takesMouseButtons(target)) {
+        QTest::mouseMove(control, at);
+        return "hover " + where;
+    }
+    switch (action) {
     case 0:
     case 1:
-        QTest::mouseClick(control, Qt::LeftButton, {}, at);
+        QTest::mouseClick(target, Qt::LeftButton, {}, at);
         return "click " + where;
     case 2:
-        QTest::mouseDClick(control, Qt::LeftButton, {}, at);
+        doubleClick(target, at);
         return "double-click " + where;
     case 3: {
-        static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Tab,
+        static const Qt::Key keys[] = {Qt::Key_Return,    Qt::Key_Escape, Qt::Key_Tab,
                                        Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Up,
-                                       Qt::Key_Down, Qt::Key_Space, Qt::Key_End};
+                                       Qt::Key_Down,      Qt::Key_Space,  Qt::Key_End};
         const Qt::Key key = keys[random.bounded(9)];
         QTest::keyClick(control, key);
         return QString("key %1 on %2").arg(key).arg(where);
     }
     case 4: {
-        static const QStringList texts = {"a", "zelda.gb", "/", "..", " ", "é", "1e 1f", "x\"y",
-                                          "Puzzle", "99999"};
+        static const QStringList texts = {"a", "zelda.gb", "/",    "..",     " ",
+                                          "é", "1e 1f",    "x\"y", "Puzzle", "99999"};
         const QString text = texts.at(random.bounded(int(texts.size())));
         for (const QChar c : text) { // as a keyboard delivers it, accents included
             QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
@@ -116,12 +165,17 @@ QString MonkeyTest::act(QRandomGenerator& random, Pad& pad) {
         }
         return "nothing";
     case 6:
-        if (auto* view = qobject_cast<QAbstractItemView*>(control)) {
+        if (auto* view = qobject_cast<QAbstractItemView*>(control); view && view->isEnabled()) {
             const int rows = view->model() ? view->model()->rowCount() : 0;
             if (rows > 0) {
                 const QModelIndex index = view->model()->index(random.bounded(rows), 0);
-                QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                                  view->visualRect(index).center());
+                view->scrollTo(index);
+                const QPoint row = view->visualRect(index).center();
+                if (random.bounded(2)) {
+                    doubleClick(view->viewport(), row);
+                    return QString("double-click row %1 of %2").arg(index.row()).arg(where);
+                }
+                QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, row);
                 return QString("row %1 of %2").arg(index.row()).arg(where);
             }
         }
@@ -138,10 +192,31 @@ QString MonkeyTest::act(QRandomGenerator& random, Pad& pad) {
     case 7:
         QTest::mouseMove(control, at);
         return "hover " + where;
-    default:
-        QTest::mousePress(control, Qt::LeftButton, {}, at);
-        QTest::mouseRelease(control, Qt::LeftButton, {}, at);
-        return "press and release " + where;
+    case 8:
+    case 9: {
+        if (!takesMouseButtons(target))
+            return "nothing";
+        // Press, moves with the button held, release: a thumb dragged, a text selected.
+        const QPoint to(random.bounded(std::max(1, target->width())),
+                        random.bounded(std::max(1, target->height())));
+        const QPointer<QWidget> held(target);
+        sendMouse(target, QEvent::MouseButtonPress, at, Qt::LeftButton);
+        for (int step = 1; step <= 4 && held; ++step)
+            sendMouse(held, QEvent::MouseMove, at + (to - at) * step / 4, Qt::LeftButton);
+        if (held)
+            sendMouse(held, QEvent::MouseButtonRelease, to, Qt::NoButton);
+        return "drag on " + where;
+    }
+    default: {
+        // A user who found VGB.EXE again presses PLAY, now and then in preview mode.
+        pad.setEmulatorPath(m_emulator);
+        if (!pad.isVisible() || !pad.isEnabled())
+            return "emulator path set";
+        if (random.bounded(2))
+            QTest::mouseClick(pad.findChild<QWidget*>("Check6"), Qt::LeftButton);
+        QTest::mouseClick(pad.findChild<QWidget*>("Picture5"), Qt::LeftButton);
+        return "emulator path set, PLAY";
+    }
     }
 }
 
@@ -155,6 +230,8 @@ void MonkeyTest::randomUse() {
     QDir(sandbox.path()).mkpath("emu");
     QDir(sandbox.path()).mkpath("roms/sub");
     touch(sandbox.filePath("emu/VGB.EXE"));
+    m_emulator = sandbox.filePath("emu/VGB.EXE");
+    QTest::failOnWarning(QRegularExpression("Mouse event .* not accepted"));
     QVERIFY(writeFile(sandbox.filePath("roms/TETRIS.GB"), romImage("TETRIS", 0, 0)));
     QVERIFY(writeFile(sandbox.filePath("roms/Super Mario Land (World).gb"),
                       romImage("MARIOLAND", 3, 2)));
@@ -178,6 +255,7 @@ void MonkeyTest::randomUse() {
 
     QStringList recent;
     QMap<QString, int> perWindow; // how often each window was acted on, for the record
+    int previews = 0;
     for (int i = 0; i < events; ++i) {
         QElapsedTimer timer;
         timer.start();
@@ -186,12 +264,12 @@ void MonkeyTest::randomUse() {
         if (recent.size() > 12)
             recent.removeFirst();
         QCoreApplication::processEvents();
-        const QString trail = QString("seed %1, event %2:\n  ").arg(seed).arg(i) +
-                              recent.join("\n  ");
+        const QString trail =
+            QString("seed %1, event %2:\n  ").arg(seed).arg(i) + recent.join("\n  ");
         QVERIFY2(timer.elapsed() < 5000, qPrintable("an event took too long, " + trail));
         const QList<QWidget*> shown = visibleWindows();
-        const bool usable = std::any_of(shown.begin(), shown.end(),
-                                        [](QWidget* w) { return w->isEnabled(); });
+        const bool usable =
+            std::any_of(shown.begin(), shown.end(), [](QWidget* w) { return w->isEnabled(); });
         QVERIFY2(usable, qPrintable("no enabled window is left, " + trail));
         // The fence: no file window may wander out of the sandbox, where Save and Make List
         // would write into real folders.
@@ -201,6 +279,14 @@ void MonkeyTest::randomUse() {
                     selector->setDirectoryPath(sandbox.filePath("roms"));
         if (!QDir::currentPath().startsWith(sandbox.path()))
             QDir::setCurrent(sandbox.filePath("roms"));
+        if (pad.previewWindow() && pad.previewWindow()->isVisible())
+            ++previews;
+    }
+    qInfo("%lld launches, %d events with the preview shown", qlonglong(dos.m_sessions.size()),
+          previews);
+    if (events >= 1000) {
+        QVERIFY2(!dos.m_sessions.isEmpty(), "PLAY never started anything");
+        QVERIFY2(previews > 0, "the command-line preview was never reached");
     }
     QDir::setCurrent(home);
     QStringList visited;

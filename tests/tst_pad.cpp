@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -56,6 +57,7 @@ private slots:
     void statusHints_data();
     void statusHints();
     void bareWindowHint();
+    void dragsReachTheControls();
     void playPressBevel();
     void scrollCaptions();
     void keysHelp();
@@ -330,6 +332,39 @@ void PadTest::bareWindowHint() {
     f->control<QLineEdit>("Text1")->setText("x");
     moveOver(f->pad.get());
     QCOMPARE(labelText(*f), QString("Ready..."));
+}
+
+// Press, moves with the button held, release: the hover behaviour must not eat the moves.
+void PadTest::dragsReachTheControls() {
+    f->pad->show();
+    for (const char* name : {"volume", "ifreq"}) {
+        auto* bar = f->control<QScrollBar>(name);
+        bar->setValue(bar->minimum());
+        QStyleOptionSlider option;
+        option.initFrom(bar);
+        option.orientation = bar->orientation();
+        option.minimum = bar->minimum();
+        option.maximum = bar->maximum();
+        option.sliderPosition = option.sliderValue = bar->value();
+        option.pageStep = bar->pageStep();
+        option.subControls = QStyle::SC_All;
+        const QPoint thumb =
+            bar->style()
+                ->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar)
+                .center();
+        QTest::mousePress(bar, Qt::LeftButton, {}, thumb);
+        for (int dx = 10; dx <= 60; dx += 10)
+            moveOver(bar, thumb + QPointF(dx, 0), Qt::LeftButton);
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, thumb + QPoint(60, 0));
+        QVERIFY2(bar->value() > bar->minimum(), name);
+    }
+    auto* text = f->control<QLineEdit>("Text7");
+    text->setText("a key mapping long enough to select");
+    QTest::mousePress(text, Qt::LeftButton, {}, QPoint(3, text->height() / 2));
+    for (int x = 20; x <= 120; x += 20)
+        moveOver(text, QPointF(x, text->height() / 2), Qt::LeftButton);
+    QTest::mouseRelease(text, Qt::LeftButton, {}, QPoint(120, text->height() / 2));
+    QVERIFY(!text->selectedText().isEmpty());
 }
 
 void PadTest::playPressBevel() {

@@ -3,10 +3,10 @@
 #include "settingsio.h"
 #include "storedkeys.h"
 
-#include <QTemporaryDir>
 #include <QDir>
-#include <sys/stat.h>
+#include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
 
 #include "romimage.h"
 
@@ -15,7 +15,8 @@ class SettingsTest : public QObject {
 private slots:
     void saveWritesTheTwentyOneKeysInOrder();
     void firstUseValuesSavedAsTheyShouldBe();
-    void firstUseFillsInItsOwnOrder();
+    void storedNumbersComeBackAsTheyWere_data();
+    void storedNumbersComeBackAsTheyWere();
     void firstUseDecidedByTheMarker_data();
     void firstUseDecidedByTheMarker();
     void checkBoxesUncheckedOnlyByZero_data();
@@ -69,21 +70,33 @@ void SettingsTest::firstUseValuesSavedAsTheyShouldBe() {
     QCOMPARE(store.m_values, expected);
 }
 
-void SettingsTest::firstUseFillsInItsOwnOrder() {
-    // Joypad comes after don't-delay and the background last, unlike the store order.
-    QStringList order;
-    std::vector<const StoredKey*> keys;
-    for (const StoredKey& key : storedKeys())
-        if (key.firstUseValue)
-            keys.push_back(&key);
-    std::sort(keys.begin(), keys.end(),
-              [](auto* a, auto* b) { return a->firstUseOrder < b->firstUseOrder; });
-    for (auto* key : keys)
-        order << key->key;
-    QCOMPARE(order, QStringList({"VGB-DOS", "Video",  "Sound", "Stereo",      "Buttons",
-                                 "Volume",  "AutoA",  "AutoB", "Ifreq",       "VBlank",
-                                 "Uperiod", "KeyMap", "CRC",   "SilentStart", "NoDelay",
-                                 "Joypad",  "Top",    "Left",  "ColorScheme", "GIF"}));
+// A number read from the store and saved unchanged comes back as it was.
+void SettingsTest::storedNumbersComeBackAsTheyWere_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("whole") << " 1440"
+                           << " 1440";
+    QTest::newRow("a tenth, no float noise") << " 1440.1"
+                                             << " 1440.1";
+    QTest::newRow("bare") << "1440.1"
+                          << " 1440.1";
+    QTest::newRow("negative") << "-20.25"
+                              << "-20.25";
+    QTest::newRow("large") << " 123456789.7"
+                           << " 123456789.7";
+}
+
+void SettingsTest::storedNumbersComeBackAsTheyWere() {
+    QFETCH(QString, stored);
+    QFETCH(QString, written);
+    MemorySettingsStore store;
+    QVERIFY(saveSettings(store, firstUseSettings()));
+    store.m_values["Top"] = stored;
+    store.m_values["Left"] = stored;
+    MemorySettingsStore again;
+    QVERIFY(saveSettings(again, startupSettings(store)));
+    QCOMPARE(again.m_values["Top"], written);
+    QCOMPARE(again.m_values["Left"], written);
 }
 
 void SettingsTest::firstUseDecidedByTheMarker_data() {

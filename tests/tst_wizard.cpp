@@ -46,6 +46,7 @@ private slots:
     void cancelAndFrameCloseLeaveTheFile();
     void windowBeforeBackground();
     void aboutFromTheWizard();
+    void secondOpeningFindsTheOpenWizard();
 
 private:
     PaletWindow* openWizard();
@@ -303,6 +304,22 @@ void WizardTest::aboutFromTheWizard() {
     QVERIFY(m_windows->about().isVisible());
     QVERIFY(w->isVisible());
     QVERIFY(!f->pad->isVisible());
+}
+
+// A click that reaches the wizard button again while the wizard is open finds that wizard;
+// closing it then leaves nothing behind that a later close would touch.
+void WizardTest::secondOpeningFindsTheOpenWizard() {
+    f->control<QLineEdit>("Text1")->setText(m_rom);
+    PaletWindow* first = openWizard();
+    QVERIFY(first);
+    QTest::mouseClick(f->control<QPushButton>("Command2"), Qt::LeftButton);
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    QCOMPARE(std::count_if(windows.begin(), windows.end(),
+                           [](QWidget* w) { return qobject_cast<PaletWindow*>(w) != nullptr; }),
+             1);
+    QTest::mouseClick(first->Command18, Qt::LeftButton);
+    QTRY_VERIFY(f->pad->isVisible());
+    QVERIFY(openWizard());
 }
 
 QTEST_MAIN(WizardTest)

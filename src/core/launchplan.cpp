@@ -156,10 +156,16 @@ std::optional<LaunchMessage> commandLineProblem(const QString& commandLine,
 
 QString programNameOf(const QString& emulatorPath) {
     // From "vgb.exe" on within the file's own name: a folder named "my vgb.exe files" above it
-    // must not become part of the program name.
+    // must not become part of the program name. Compared in place: lower-casing the path first
+    // can change its length ("İ" becomes two characters) and shift the cut.
+    const QLatin1String program("vgb.exe");
     const qsizetype nameStart = emulatorPath.lastIndexOf(QLatin1Char('/')) + 1;
-    const qsizetype at = emulatorPath.toLower().lastIndexOf(QLatin1String("vgb.exe"));
-    return at >= nameStart ? emulatorPath.mid(at) : QString();
+    for (qsizetype at = emulatorPath.size() - program.size(); at >= nameStart; --at)
+        if (QStringView(emulatorPath)
+                .mid(at, program.size())
+                .compare(program, Qt::CaseInsensitive) == 0)
+            return emulatorPath.mid(at);
+    return {};
 }
 
 bool holdsRedirection(const QString& commandLine) {

@@ -65,7 +65,7 @@ void applyStoredText(LauncherSettings& settings, const StoredKey& key, const QSt
                 // is brought into it here rather than wherever the value is next used.
                 settings.*member = std::clamp(roundHalfEven(parseNumber(text)), 0, key.maxValue);
             } else if constexpr (std::is_same_v<M, double S::*>) {
-                settings.*member = static_cast<float>(parseNumber(text));
+                settings.*member = parseNumber(text);
             }
         },
         key.field);

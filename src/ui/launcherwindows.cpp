@@ -42,14 +42,20 @@ LauncherWindows::~LauncherWindows() {
 }
 
 void LauncherWindows::openWizard() {
+    if (m_wizard) { // one wizard at a time: a second click finds the open one
+        present(*m_wizard);
+        return;
+    }
     m_pad.hide();
     // Each opening starts afresh from the file; the window goes when it is done.
-    m_wizard = new PaletWindow(m_pad, m_prompter, [this] { present(about()); });
-    QObject::connect(m_wizard, &PaletWindow::finished, m_wizard, [this] {
-        m_wizard->deleteLater();
-        m_wizard = nullptr;
+    auto* wizard = new PaletWindow(m_pad, m_prompter, [this] { present(about()); });
+    m_wizard = wizard;
+    QObject::connect(wizard, &PaletWindow::finished, wizard, [this, wizard] {
+        wizard->deleteLater();
+        if (m_wizard == wizard)
+            m_wizard = nullptr;
     });
-    present(*m_wizard);
+    present(*wizard);
 }
 
 GameFileSelector& LauncherWindows::romSelector() {
@@ -88,7 +94,8 @@ FileSelector& LauncherWindows::configSaver() {
                          QStringLiteral("*.zemplo"), QString(), QStringLiteral("Save"),
                          QStringLiteral("Parameter File name"), false, true},
             &m_pad, nullptr);
-        w->setConfirm([this, saver = w.get()](const QString&) { return m_gameConfig.save(*saver); });
+        w->setConfirm(
+            [this, saver = w.get()](const QString&) { return m_gameConfig.save(*saver); });
         w->placeOnMainWindow();
         // A new configuration is proposed under the game's own name.
         w->text1->setText(m_pad.romName());

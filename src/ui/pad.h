@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class DosEnvironment;
 class PictureBox;
@@ -97,6 +98,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // One mouse move, known by its moment and place wherever Qt hands it.
+    struct HoverMove {
+        quint64 time = 0;
+        QPointF at;
+    };
+    bool answeredAlready(const QMouseEvent& move);
+    std::optional<HoverMove> m_lastHoverMove;
+
     struct ImageButton {
         PictureBox* box = nullptr;
         QLabel* offStore = nullptr; // the never-visible picture boxes that hold the images

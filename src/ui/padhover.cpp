@@ -11,8 +11,7 @@
 
 void Pad::watchMouseMoves() {
     setMouseTracking(true);
-    // Every named control takes its own moves, so a move over a control never reaches the
-    // frame or window around it; moves over a control's inner parts come up to it.
+    // Every named control is watched; moves over a control's inner parts come up to it.
     const auto children = findChildren<QWidget*>();
     for (QWidget* child : children) {
         if (child->objectName().isEmpty())
@@ -22,16 +21,27 @@ void Pad::watchMouseMoves() {
     }
 }
 
-bool Pad::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseMove && watched != this) {
-        controlMouseMove(watched->objectName());
+// Qt hands a move that a control does not take on to the frame around it and up to the
+// window, as a new event of the same moment and place: only the innermost control speaks.
+bool Pad::answeredAlready(const QMouseEvent& move) {
+    const HoverMove key{move.timestamp(), move.globalPosition()};
+    if (m_lastHoverMove && m_lastHoverMove->time == key.time && m_lastHoverMove->at == key.at)
         return true;
-    }
+    m_lastHoverMove = key;
+    return false;
+}
+
+bool Pad::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove && watched != this &&
+        !answeredAlready(*static_cast<QMouseEvent*>(event)))
+        controlMouseMove(watched->objectName());
+    // The control keeps its own mouse handling: a thumb drags, a text box selects.
     return QWidget::eventFilter(watched, event);
 }
 
-void Pad::mouseMoveEvent(QMouseEvent*) {
-    Form_MouseMove();
+void Pad::mouseMoveEvent(QMouseEvent* event) {
+    if (!answeredAlready(*event))
+        Form_MouseMove();
 }
 
 void Pad::Form_MouseMove() {

@@ -36,10 +36,12 @@ struct PadFixture {
     }
 };
 
-// A mouse move as the window system delivers it to a control.
-inline void moveOver(QWidget* widget) {
-    const QPointF at(2, 2);
-    QMouseEvent event(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+// A mouse move as the window system delivers it to a control: each one a moment of its own.
+inline void moveOver(QWidget* widget, QPointF at = QPointF(2, 2),
+                     Qt::MouseButtons held = Qt::NoButton) {
+    static quint64 moment = 0;
+    QMouseEvent event(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, held,
                       Qt::NoModifier);
+    event.setTimestamp(++moment);
     QCoreApplication::sendEvent(widget, &event);
 }
