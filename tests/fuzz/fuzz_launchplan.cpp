@@ -67,6 +67,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(fitsEveryLine(plan.session));
     }
     FUZZ_CHECK(!QFileInfo::exists(dir.filePath(QStringLiteral("cache")))); // planned, not made
-    QDir(dir.filePath(QStringLiteral("r"))).removeRecursively();
+    // A folder named ".." puts the ROM beside r/, so everything but the emulator goes: files
+    // left there would pile up, and every later input would list them all.
+    const QFileInfoList made = QDir(dir.path()).entryInfoList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo& entry : made)
+        if (entry.fileName() != QLatin1String("emu"))
+            entry.isDir() && !entry.isSymLink() ? QDir(entry.filePath()).removeRecursively()
+                                                : QFile::remove(entry.filePath());
     return 0;
 }
