@@ -226,7 +226,7 @@ void CliTest::exportsTheRomList() {
     QCOMPARE(run.out, dir.filePath("GB_Roms.html") + "\n");
     QFile page(dir.filePath("GB_Roms.html"));
     QVERIFY(page.open(QIODevice::ReadOnly));
-    QVERIFY(page.readAll().contains("<a href=\"mygame.zip\"<font"));
+    QVERIFY(page.readAll().contains("<a href=\"mygame.zip\"><font"));
 
     run = runLauncher({"--export-list", dir.filePath("gone")}, dir.path());
     QCOMPARE(run.status, 1);

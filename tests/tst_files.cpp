@@ -1,5 +1,6 @@
 #include "dosname.h"
 #include "fileexist.h"
+#include "nameorder.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +12,8 @@
 class FilesTest : public QObject {
     Q_OBJECT
 private slots:
+    void nameOrder_data();
+    void nameOrder();
     void fileExist_data();
     void fileExist();
     void fileExistRelativeToBase();
@@ -161,6 +164,25 @@ void FilesTest::eightPointThreeOfPlainName() {
     QDir::setCurrent(dir.path());
     QCOMPARE(EightPointThree("puzzle.gb"), QString("D:\\PUZZLE.GB"));
     QDir::setCurrent(previous);
+}
+
+// Shuffled names come out as a file manager lists them.
+void FilesTest::nameOrder_data() {
+    QTest::addColumn<QStringList>("ordered");
+    QTest::newRow("letter case ignored") << QStringList{"alpha.gb", "Bravo.gb", "charlie.gb"};
+    QTest::newRow("numbers as numbers")
+        << QStringList{"rom 2.gb", "rom 9.gb", "rom 10.gb", "rom 100.gb"};
+    QTest::newRow("raw name breaks a tie") << QStringList{"GAME.GB", "Game.gb", "game.gb"};
+    QTest::newRow("accents beside their letter") << QStringList{"e.gb", "é.gb", "f.gb"};
+}
+
+void FilesTest::nameOrder() {
+    QFETCH(QStringList, ordered);
+    QStringList names = ordered;
+    std::reverse(names.begin(), names.end());
+    const NameOrder byName;
+    std::sort(names.begin(), names.end(), std::cref(byName));
+    QCOMPARE(names, ordered);
 }
 
 QTEST_APPLESS_MAIN(FilesTest)

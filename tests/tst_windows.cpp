@@ -367,7 +367,7 @@ void WindowsTest::makeListWritesAndOpensTheList() {
     QCOMPARE(m_opener.m_urls.size(), 3);
     QCOMPARE(m_opener.m_urls.last(), QUrl::fromLocalFile(html));
     const QStringList page = readTextLines(html).lines;
-    QCOMPARE(page.size(), 9 + 3 * 5);
+    QCOMPARE(page.size(), 10 + 3 * 5);
     QVERIFY(page.join('\n').contains(">tetris.zip</font>"));
     QCOMPARE(readTextLines(txt).lines.size(), 8); // the other kind stays
 

@@ -1,10 +1,12 @@
 #include "romfolder.h"
 
+#include "nameorder.h"
 #include "openfolder.h"
 #include "regularfile.h"
 
 #include <QFile>
 
+#include <algorithm>
 #include <cstring>
 #include <dirent.h>
 #include <strings.h>
@@ -61,5 +63,11 @@ RomFolderRead readRomFolder(const QString& directory, const RomListProgress& pro
             break;
         }
     }
+    // The directory's own order is a hash order on our file systems: lists come in name order.
+    const NameOrder byName;
+    std::sort(read.rows.begin(), read.rows.end(), [&](const RomListRow& a, const RomListRow& b) {
+        return byName(a.fileName, b.fileName) ||
+               (a.fileName == b.fileName && a.rawName < b.rawName);
+    });
     return read;
 }

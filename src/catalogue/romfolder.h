@@ -27,6 +27,6 @@ struct RomFolderRead {
 using RomListProgress = std::function<bool(int romsRead)>;
 
 // The regular, non-hidden files of `directory` whose names match *.gb in any letter case, in
-// the order the directory read returns them, each header read once. A pipe or device with a
+// name order, each header read once. A pipe or device with a
 // matching name is passed over without ever being waited on.
 RomFolderRead readRomFolder(const QString& directory, const RomListProgress& progress = {});

@@ -7,8 +7,8 @@
 enum class RomListKind { Text, Html };
 
 struct RomListExport {
-    QString path;  // the list file written
-    QString error; // why nothing was written; the old list file then stays whole
+    QString path;            // the list file written
+    QString error;           // why nothing was written; the old list file then stays whole
     bool readFailed = false; // the folder itself could not be read
     bool cancelled = false;
     bool ok() const { return error.isEmpty() && !cancelled; }

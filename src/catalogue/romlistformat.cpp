@@ -1,5 +1,6 @@
 #include "romlistformat.h"
 
+#include "badge.h"
 #include "homepage.h"
 #include "printable.h"
 
@@ -54,10 +55,6 @@ QByteArray linkedBytes(const RomListRow& row, bool zipNames) {
                     : row.rawName;
 }
 
-QString logoAddress() {
-    return homePageAddress() + QStringLiteral("/zemplo97-88x31.gif");
-}
-
 } // namespace
 
 QString fileSizeText(qint64 bytes) {
@@ -97,7 +94,8 @@ QStringList renderTextList(const std::vector<RomListRow>& rows, const QString& d
 
 QStringList renderHtmlList(const std::vector<RomListRow>& rows, bool zipNames) {
     QStringList lines;
-    lines << QStringLiteral("<!-- BEGIN ZEMPLO GB ROMS LIST -->") << QStringLiteral(" ")
+    lines << QStringLiteral("<!-- BEGIN ZEMPLO GB ROMS LIST -->")
+          << QStringLiteral("<meta charset=\"utf-8\">") << QStringLiteral(" ")
           << QStringLiteral("<!-- Generated with Zemplo 97 by Korvid -->");
     lines << QStringLiteral(
                  "<div align=\"center\"><center><table border=\"0\"><tr><td align=\"center\" "
@@ -105,7 +103,7 @@ QStringList renderHtmlList(const std::vector<RomListRow>& rows, bool zipNames) {
                  "generated using Zemplo 97</strong></font></td><td align=\"center\"><a "
                  "href=\"%1\"><img src=\"%2\" border=\"0\" width=\"88\" "
                  "height=\"31\"></a></td></tr></table></center></div>")
-                 .arg(homePageAddress(), logoAddress());
+                 .arg(homePageAddress(), QLatin1String(kBadgeDataAddress));
     lines << QStringLiteral("<div align=\"center\"><center><table border=\"1\">");
     lines << QStringLiteral(
         "<tr><td align=\"center\"><font size=\"2\" face=\"Arial\"><strong>Filenames</strong>"
@@ -118,11 +116,10 @@ QStringList renderHtmlList(const std::vector<RomListRow>& rows, bool zipNames) {
     for (const RomListRow& row : rows) {
         const CartridgeInfo& info = row.info ? *row.info : unread;
         const QString name = zipNames ? zipName(row.fileName) : row.fileName;
-        // The missing ">" after the link target and the missing blanks are the page's own.
         lines << QLatin1String("<tr><td><a href=\"") % linkTarget(linkedBytes(row, zipNames)) %
-                     QLatin1String("\"<font size=\"2\"face=\"Arial\">") % escaped(name) %
+                     QLatin1String("\"><font size=\"2\" face=\"Arial\">") % escaped(name) %
                      QLatin1String("</font></a></td>");
-        lines << QLatin1String("<td><font size=\"2\"face=\"Arial\"><em><strong>") %
+        lines << QLatin1String("<td><font size=\"2\" face=\"Arial\"><em><strong>") %
                      escaped(info.title) % QLatin1String("</strong></em></font></td>");
         lines << QLatin1String("<td align=\"center\"><font size=\"2\" face=\"Arial\">") %
                      escaped(info.typeText) % QLatin1String("</font></td>");

@@ -1,5 +1,9 @@
 #include "folderlisting.h"
 
+#include "nameorder.h"
+
+#include <functional>
+
 #include "fileexist.h"
 #include "openfolder.h"
 
@@ -31,10 +35,8 @@ bool entryIs(int folder, const dirent* entry, FolderEntries kind) {
 }
 
 void sortByName(QStringList& names) {
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        const int c = a.compare(b, Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : a < b;
-    });
+    const NameOrder byName;
+    std::sort(names.begin(), names.end(), std::cref(byName));
 }
 
 } // namespace
@@ -47,7 +49,8 @@ FolderListing listFolder(const QString& path, FolderEntries kind, const QString&
         return listing;
     }
     const bool filtered = kind == FolderEntries::Files && !pattern.isEmpty();
-    const QRegularExpression match = filtered ? dosPatternExpression(pattern) : QRegularExpression();
+    const QRegularExpression match =
+        filtered ? dosPatternExpression(pattern) : QRegularExpression();
     while (const dirent* entry = folder.next()) {
         if (entry->d_name[0] == '.') // hidden, and "." and ".."
             continue;

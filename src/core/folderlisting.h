@@ -3,8 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-// The entries of one folder as a selection window lists them: sorted by name in any letter
-// case, hidden ones left out. Names that are not valid UTF-8 cannot be handed to anything that
+// The entries of one folder as a selection window lists them: in name order, hidden ones left
+// out. Names that are not valid UTF-8 cannot be handed to anything that
 // takes a path, so they are counted apart rather than silently dropped.
 struct FolderListing {
     QStringList names;       // usable names

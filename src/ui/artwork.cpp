@@ -125,6 +125,24 @@ QPixmap logo() {
     return pixmap;
 }
 
+QImage badge() {
+    QImage image(88, 31, QImage::Format_RGB32);
+    image.fill(kShell);
+    QPainter p(&image);
+    const QRect screen(2, 2, 84, 17);
+    p.fillRect(screen, kScreenPale);
+    p.setPen(kScreenDark);
+    p.drawRect(screen.adjusted(0, 0, -1, -1));
+    p.setFont(pixelFont(12));
+    p.drawText(screen, Qt::AlignCenter, QStringLiteral("ZEMPLO 97"));
+    const QRect label(2, 20, 84, 9);
+    drawFace(p, label, QColor(0x50, 0x50, 0x88), QColor(0x20, 0x20, 0x48));
+    p.setFont(pixelFont(8));
+    p.setPen(QColor(0xFF, 0xE0, 0x40));
+    p.drawText(label, Qt::AlignCenter, QStringLiteral("VGB-DOS"));
+    return image;
+}
+
 QPixmap button(Button which, bool on) {
     const QSize size = buttonSize(which);
     QPixmap pixmap(size);
