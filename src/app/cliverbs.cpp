@@ -6,6 +6,7 @@
 #include "inisettingsstore.h"
 #include "launchplan.h"
 #include "printable.h"
+#include "version.h"
 #include "programargument.h"
 #include "romlistexport.h"
 #include "settingsio.h"
@@ -114,7 +115,7 @@ int usageError(const QString& problem, QTextStream& err) {
 }
 
 int printVersion(QTextStream& out) {
-    out << "Zemplo 97 v2.63 for VGB-DOS v0.85\n";
+    out << "Zemplo 97 v" << kProductVersion << " for VGB-DOS v0.85\n";
     return 0;
 }
 

@@ -1,4 +1,5 @@
 #include "launcherapp.h"
+#include "messagetitles.h"
 
 #include "artwork.h"
 #include "dosenvironment.h"
@@ -75,7 +76,7 @@ int runLauncherWindow(int& argc, char** argv, const QStringList& words) {
     // ends, or at the next start when the launcher was closed first.
     const auto tellSweep = [&](const SweepResult& swept) {
         if (!swept.kept.isEmpty())
-            prompter.critical(&pad, QStringLiteral("Info !"),
+            prompter.critical(&pad, messageTitle(MessageTitle::Info),
                               QStringLiteral("VGB-DOS left files that could not be put beside "
                                              "their ROM:\n") +
                                   swept.kept.join(QLatin1Char('\n')));

@@ -1,7 +1,7 @@
 #include "romlistformat.h"
 
 #include "badge.h"
-#include "homepage.h"
+#include "contacts.h"
 #include "printable.h"
 
 #include <QStringBuilder>

@@ -1,5 +1,7 @@
 #include "dosname.h"
 
+#include "openfolder.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -145,12 +147,12 @@ DosLocation locateForDos(const QString& hostPath, QChar driveLetter) {
     const QByteArray target = QFile::encodeName(info.fileName());
     const char targetKey = collisionKey(target.constData());
 
-    DIR* dir = ::opendir(QFile::encodeName(directory).constData());
-    if (!dir)
+    OpenFolder folder(directory);
+    if (!folder.isOpen())
         return {};
     DosNameTable table;
     QByteArray dosName;
-    while (const dirent* entry = ::readdir(dir)) {
+    while (const dirent* entry = folder.next()) {
         const char* name = entry->d_name;
         if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0)
             continue;
@@ -161,7 +163,6 @@ DosLocation locateForDos(const QString& hostPath, QChar driveLetter) {
         if (mayAffectOthers(name, targetKey))
             table.add(name, qsizetype(std::strlen(name)));
     }
-    ::closedir(dir);
     if (dosName.isEmpty())
         return {};
     const QString dos = QString::fromLatin1(dosName);

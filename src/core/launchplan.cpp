@@ -1,4 +1,5 @@
 #include "launchplan.h"
+#include "messagetitles.h"
 
 #include "commandline.h"
 #include "fileexist.h"
@@ -45,7 +46,7 @@ LaunchMessage unopenableBackgroundMessage(const QString& path) {
                            "Rename it using only letters, digits and - _ ! # $ & ' ( ) @ ^ { } ~ "
                            "(no blanks), or choose another picture.")
                 .arg(path),
-            QStringLiteral("Oups !")};
+            messageTitle(MessageTitle::Oups)};
 }
 
 // The settings that reach the command line, as the main window names them.
@@ -69,7 +70,7 @@ LaunchMessage controlCharacterMessage(const QString& where) {
                            "DOSBox would run what follows it as a command of its own, so nothing "
                            "was started.\nRemove it and try again.")
                 .arg(where),
-            QStringLiteral("Damn :(")};
+            messageTitle(MessageTitle::Damn)};
 }
 
 struct Mount {
@@ -90,14 +91,14 @@ std::optional<LaunchMessage> mountProblem(const Mount& mount) {
             QStringLiteral("The folder of %1 holds a double quote (\"):\n%2\nDOSBox cannot "
                            "mount it, so nothing was started.\nRename the folder and try again.")
                 .arg(mount.what, mount.directory),
-            QStringLiteral("Damn :(")};
+            messageTitle(MessageTitle::Damn)};
     if (!fitsDosBoxLine(dosboxMountLine(mount.drive, mount.directory)))
         return LaunchMessage{
             QStringLiteral("The folder of %1 has a path too long for DOSBox:\n%2\nDOSBox would "
                            "stop at once, so nothing was started.\nMove it to a shorter path "
                            "and try again.")
                 .arg(mount.what, mount.directory),
-            QStringLiteral("Damn :(")};
+            messageTitle(MessageTitle::Damn)};
     return std::nullopt;
 }
 
@@ -118,7 +119,7 @@ std::optional<LaunchMessage> saveNameNotice(const QString& romPath) {
                        "its saves.")
             .arg(save)
             .arg(most),
-        QStringLiteral("Info !")};
+        messageTitle(MessageTitle::Info)};
 }
 
 RomLocation locateRom(const QString& romPath, const QString& cacheRoot) {
@@ -150,7 +151,7 @@ std::optional<LaunchMessage> commandLineProblem(const QString& commandLine,
         return LaunchMessage{
             QStringLiteral("The command line is too long for DOSBox (at most %1 bytes).")
                 .arg(kMaxDosBoxLine),
-            QStringLiteral("Damn :(")};
+            messageTitle(MessageTitle::Damn)};
     return std::nullopt;
 }
 
@@ -177,7 +178,7 @@ LaunchMessage redirectionMessage() {
     return {QStringLiteral("The VGB-DOS command line holds <, > or |.\n"
                            "DOSBox would take them as a redirection or a pipe, so nothing "
                            "was started.\nRemove them from the settings and try again."),
-            QStringLiteral("Damn :(")};
+            messageTitle(MessageTitle::Damn)};
 }
 
 LaunchPlan planLaunch(const LauncherSettings& settings, const RomLocation& rom) {
@@ -186,14 +187,14 @@ LaunchPlan planLaunch(const LauncherSettings& settings, const RomLocation& rom) 
     if (!FileExist(emulatorPath)) {
         plan.stop =
             LaunchMessage{QStringLiteral("VGB DOS Not found ! Check your path !\n") + emulatorPath,
-                          QStringLiteral("Where ?...")};
+                          messageTitle(MessageTitle::Where)};
         return plan;
     }
     const QString programName = programNameOf(emulatorPath);
     if (programName.isEmpty()) {
         plan.stop = LaunchMessage{
             QStringLiteral("VGB.EXE Renamed ?! Don't do that ! Name it VGB.EXE !\n") + emulatorPath,
-            QStringLiteral("Fucking error :(~")};
+            messageTitle(MessageTitle::Renamed)};
         return plan;
     }
     plan.emulatorDirectory = QFileInfo(emulatorPath).absolutePath();
@@ -210,7 +211,7 @@ LaunchPlan planLaunch(const LauncherSettings& settings, const RomLocation& rom) 
     if (isCommandTooLong(emulatorPath, plan.arguments)) {
         plan.stop = LaunchMessage{
             QStringLiteral("CRITICAL ERROR ! The VGB-DOS Command line is too large !"),
-            QStringLiteral("Damn :(")};
+            messageTitle(MessageTitle::Damn)};
         return plan;
     }
     const QString commandLine = plan.programName + QLatin1Char(' ') + plan.arguments;

@@ -1,5 +1,7 @@
 #include "storedkeys.h"
 
+#include "scrollrange.h"
+
 #include "numberform.h"
 
 #include <algorithm>
@@ -63,7 +65,7 @@ void applyStoredText(LauncherSettings& settings, const StoredKey& key, const QSt
             } else if constexpr (std::is_same_v<M, int S::*>) {
                 // A scroll bar cannot show a value outside its range, so a hand-edited store
                 // is brought into it here rather than wherever the value is next used.
-                settings.*member = std::clamp(roundHalfEven(parseNumber(text)), 0, key.maxValue);
+                settings.*member = scrollBarValue(text, key.maxValue);
             } else if constexpr (std::is_same_v<M, double S::*>) {
                 settings.*member = parseNumber(text);
             }

@@ -1,6 +1,9 @@
 #include "gameconfigfile.h"
 
-#include "homepage.h"
+#include "messagetitles.h"
+#include "scrollrange.h"
+
+#include "contacts.h"
 #include "hostpath.h"
 #include "numberform.h"
 #include "textfile.h"
@@ -31,7 +34,7 @@ QString renderLine(const GameConfigLine& line, const LauncherSettings& settings)
         return settings.*std::get<QString S::*>(line.field);
     case GameLineForm::OnOff:
         return settings.*std::get<bool S::*>(line.field) ? QStringLiteral("on")
-                                                          : QStringLiteral("off");
+                                                         : QStringLiteral("off");
     case GameLineForm::Number:
         return formatNumber(settings.*std::get<int S::*>(line.field));
     }
@@ -51,8 +54,7 @@ void applyLine(const GameConfigLine& line, const QString& value, LauncherSetting
             settings.*std::get<bool S::*>(line.field) = true;
         break;
     case GameLineForm::Number:
-        settings.*std::get<int S::*>(line.field) =
-            std::clamp(roundHalfEven(parseNumber(value)), 0, line.maxValue);
+        settings.*std::get<int S::*>(line.field) = scrollBarValue(value, line.maxValue);
         break;
     }
 }
@@ -126,7 +128,7 @@ GameConfigRead readGameConfig(const QString& path, const LauncherSettings& curre
 }
 
 GameConfigMessage gameConfigMessage(const QString& path, const GameConfigRead& read) {
-    const QString title = QStringLiteral("Info !");
+    const QString title = messageTitle(MessageTitle::Info);
     switch (read.error) {
     case GameConfigError::None:
         return {};
@@ -147,7 +149,7 @@ GameConfigMessage gameConfigMessage(const QString& path, const GameConfigRead& r
 QString gameConfigSavePath(const QString& directory, const QString& name) {
     const QString path = joinPath(directory, name);
     return path.right(6).toUpper() == QLatin1String("ZEMPLO") ? path
-                                                               : path + QStringLiteral(".Zemplo");
+                                                              : path + QStringLiteral(".Zemplo");
 }
 
 QString gameConfigNameProblem(const QString& name) {

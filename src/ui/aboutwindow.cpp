@@ -1,5 +1,7 @@
 #include "aboutwindow.h"
 
+#include "version.h"
+
 #include "urlopener.h"
 
 #include "named.h"
@@ -27,7 +29,7 @@ AboutWindow::AboutWindow(UrlOpener& opener, QWidget* mainWindow, AuthorAddresses
     Label2->setFont(title);
     Label2->setAlignment(Qt::AlignCenter);
     Label3 =
-        named(new QLabel(QStringLiteral("Written by Korvid - Version 2.63 for VGB-DOS 0.85"), this),
+        named(new QLabel(QStringLiteral("Written by Korvid - Version %1 for VGB-DOS 0.85").arg(kProductVersion), this),
               "Label3", QRect(10, 38, 280, 18));
     Label3->setAlignment(Qt::AlignCenter);
     Label4 = named(

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "homepage.h"
+#include "contacts.h"
 
 #include <QUrl>
 #include <QWidget>
@@ -12,9 +12,9 @@ class UrlOpener;
 
 // Where the program's author can be reached.
 struct AuthorAddresses {
-    QUrl homePage = QUrl(QStringLiteral("https://zemplo97.example.org/"));
+    QUrl homePage = QUrl(homePageAddress());
     QString webSite = homePageAddress();
-    QString email = QStringLiteral("zemplo97@example.org");
+    QString email = mailAddress();
 };
 
 // Names the program and its author, with a button to the home page and an e-mail label.

@@ -1,4 +1,5 @@
 #include "gameconfigactions.h"
+#include "messagetitles.h"
 
 #include "fileselector.h"
 #include "gameconfigfile.h"
@@ -15,7 +16,7 @@ bool GameConfigActions::save(FileSelector& saver) {
     if (name.isEmpty()) {
         // The game's own name is proposed; a second Save uses it.
         saver.text1->setText(m_pad.romName());
-        m_prompter.critical(&saver, QStringLiteral("Info !"),
+        m_prompter.critical(&saver, messageTitle(MessageTitle::Info),
                             QStringLiteral("No name given, Internal name is auto-submitted !"));
         return false;
     }
@@ -24,7 +25,7 @@ bool GameConfigActions::save(FileSelector& saver) {
     const QString error = problem.isEmpty() ? writeGameConfig(path, m_pad.settings()) : problem;
     if (!error.isEmpty()) {
         m_prompter.critical(
-            &saver, QStringLiteral("Ouch!..."),
+            &saver, messageTitle(MessageTitle::Ouch),
             QStringLiteral("The Zemplo configuration file could not be saved:\n%1\n%2")
                 .arg(path, error));
         return false;
@@ -35,7 +36,7 @@ bool GameConfigActions::save(FileSelector& saver) {
 
 bool GameConfigActions::load(const QString& path) {
     if (path.isEmpty()) {
-        m_prompter.critical(&m_pad, QStringLiteral("Info !"), QStringLiteral("No File selected !"));
+        m_prompter.critical(&m_pad, messageTitle(MessageTitle::Info), QStringLiteral("No File selected !"));
         return false;
     }
     return m_pad.loadGameConfiguration(path);

@@ -1,4 +1,5 @@
 #include "gamefileselector.h"
+#include "messagetitles.h"
 
 #include "cartridgeinfo.h"
 #include "named.h"
@@ -99,7 +100,7 @@ void GameFileSelector::Command3_Click() {
     if (list.cancelled)
         return;
     if (!list.error.isEmpty()) {
-        m_prompter.critical(this, QStringLiteral("Ouch!..."),
+        m_prompter.critical(this, messageTitle(MessageTitle::Ouch),
                             QStringLiteral("The ROM list could not be written:\n%1\n%2")
                                 .arg(list.path, list.error));
         return;

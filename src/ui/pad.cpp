@@ -1,10 +1,11 @@
 #include "pad.h"
+#include "messagetitles.h"
 
 #include "dosenvironment.h"
 #include "fileexist.h"
 #include "gameconfigfile.h"
-#include "launchfailure.h"
 #include "launchplan.h"
+#include "version.h"
 #include "numberform.h"
 #include "picturebox.h"
 #include "previewwindow.h"
@@ -43,7 +44,7 @@ bool isChecked(const QCheckBox* box) {
 
 Pad::Pad(PadServices services, QWidget* parent) : QWidget(parent), m_services(services) {
     setObjectName(QStringLiteral("Pad"));
-    setWindowTitle(QStringLiteral("Zemplo  v2.63 for VGB-DOS v0.85"));
+    setWindowTitle(QStringLiteral("Zemplo  v%1 for VGB-DOS v0.85").arg(kProductVersion));
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(11);
     setFont(font);
@@ -116,7 +117,7 @@ bool Pad::Form_Load(const QString& argument) {
         const LauncherSettings stored = loadStoredSettings(store);
         applySettings(stored);
         if (!FileExist(stored.emulatorPath))
-            m_services.prompter.critical(this, QStringLiteral("Configuration"),
+            m_services.prompter.critical(this, messageTitle(MessageTitle::Configuration),
                                          QStringLiteral("Emulator not found at:\n%1\nEnter the "
                                                         "good path in Zemplo !")
                                              .arg(stored.emulatorPath));
@@ -166,7 +167,7 @@ void Pad::Picture6_Click() {
     // or stay, and nothing on the window is lost.
     while (!saveSettings(m_services.store, settings())) {
         const auto answer = m_services.prompter.ask(
-            this, QStringLiteral("Configuration"),
+            this, messageTitle(MessageTitle::Configuration),
             QStringLiteral("The settings could not be saved to:\n%1\nCheck that the folder is "
                            "writable and press Retry, or Cancel to stay in Zemplo.")
                 .arg(m_services.store.location()),
@@ -338,7 +339,7 @@ void Pad::Picture5_Click() {
 
     const LaunchPlan plan = planLaunch(settings(), rom);
     if (plan.changesDirectory() && !QDir::setCurrent(plan.emulatorDirectory)) {
-        m_services.prompter.critical(this, launchFailureTitle(),
+        m_services.prompter.critical(this, messageTitle(MessageTitle::NotStarted),
                                      QStringLiteral("The emulator's folder cannot be entered:\n%1")
                                          .arg(plan.emulatorDirectory));
         return;
@@ -361,7 +362,7 @@ void Pad::Picture5_Click() {
     }
     const QString error = m_services.dos.start(plan.session);
     if (!error.isEmpty())
-        m_services.prompter.critical(this, launchFailureTitle(), error);
+        m_services.prompter.critical(this, messageTitle(MessageTitle::NotStarted), error);
 }
 
 // ---- Buttons that open other windows ----
@@ -412,7 +413,7 @@ void Pad::Command5_Click() {
 }
 
 void Pad::Picture2_Click() {
-    m_services.prompter.ask(this, QStringLiteral("Tips !!"),
+    m_services.prompter.ask(this, messageTitle(MessageTitle::Tips),
                             QStringLiteral("VGB Keys:\n"
                                            "- F1-F4: Toggle sound channels 1-4 on/off\n"
                                            "- F5: Toggle sound on/off\n"

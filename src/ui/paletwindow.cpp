@@ -1,4 +1,5 @@
 #include "paletwindow.h"
+#include "messagetitles.h"
 
 #include "named.h"
 #include "numberform.h"
@@ -126,7 +127,7 @@ void PaletWindow::Form_Load() {
     m_configPath = romConfigPath(m_pad.romPath()).value_or(QString());
     const RomPalette palette = readRomConfig(m_configPath);
     if (!palette.error.isEmpty())
-        m_prompter.critical(this, QStringLiteral("Ouch!..."),
+        m_prompter.critical(this, messageTitle(MessageTitle::Ouch),
                             QStringLiteral("The colour scheme file cannot be read:\n%1\n%2\n"
                                            "The wizard starts from a blank scheme; Save writes "
                                            "a new file in its place.")
@@ -178,7 +179,7 @@ void PaletWindow::Command17_Click() {
     const QString error = writeRomConfig(m_configPath, m_model.content(HScroll4->value()));
     if (!error.isEmpty()) {
         // The palette stays on screen so that nothing is lost; the old file is untouched.
-        m_prompter.critical(this, QStringLiteral("Ouch!..."),
+        m_prompter.critical(this, messageTitle(MessageTitle::Ouch),
                             QStringLiteral("The colour scheme could not be saved to:\n%1\n%2")
                                 .arg(m_configPath, error));
         return;

@@ -1,7 +1,7 @@
 #include "previewwindow.h"
+#include "messagetitles.h"
 
 #include "dosenvironment.h"
-#include "launchfailure.h"
 #include "launchplan.h"
 #include "prompter.h"
 
@@ -42,7 +42,7 @@ void PreviewWindow::Command2_Click() {
     session.commandLine = Text1->toPlainText().replace(QLatin1Char('\n'), QLatin1Char(' '));
     if (session.commandLine.trimmed().isEmpty()) {
         m_prompter.critical(
-            this, launchFailureTitle(),
+            this, messageTitle(MessageTitle::NotStarted),
             QStringLiteral("The command line is empty: there is nothing to start."));
         return;
     }
@@ -52,7 +52,7 @@ void PreviewWindow::Command2_Click() {
     }
     const QString error = m_dos.start(session);
     if (!error.isEmpty())
-        m_prompter.critical(this, launchFailureTitle(), error);
+        m_prompter.critical(this, messageTitle(MessageTitle::NotStarted), error);
 }
 
 void PreviewWindow::Command1_Click() {

@@ -1,4 +1,5 @@
 #include "romconfigactions.h"
+#include "messagetitles.h"
 
 #include "cartridgeinfo.h"
 #include "fileexist.h"
@@ -14,7 +15,7 @@ RomConfigActions::RomConfigActions(Pad& pad, Prompter& prompter)
 void RomConfigActions::Text1_Change() {
     const QString rom = m_pad.romPath();
     if (rom.isEmpty() || rom == QLatin1String(" ") || !FileExist(rom)) {
-        m_prompter.critical(&m_pad, QStringLiteral("Ouch!..."),
+        m_prompter.critical(&m_pad, messageTitle(MessageTitle::Ouch),
                             QStringLiteral("File does not exist !"));
         return;
     }
@@ -26,7 +27,7 @@ void RomConfigActions::Text1_Change() {
 void RomConfigActions::Command2_Click(const std::function<void()>& openWizard) {
     // A path of one character (a lone blank) names no configuration file either.
     if (!romConfigPath(m_pad.romPath())) {
-        m_prompter.critical(&m_pad, QStringLiteral("Oups !"),
+        m_prompter.critical(&m_pad, messageTitle(MessageTitle::Oups),
                             QStringLiteral("You must select a game first !"));
         return;
     }
@@ -42,7 +43,7 @@ void RomConfigActions::Command5_Click() {
         QFile file(*config);
         if (!file.remove())
             m_prompter.critical(
-                &m_pad, QStringLiteral("Ouch!..."),
+                &m_pad, messageTitle(MessageTitle::Ouch),
                 QStringLiteral("The configuration file could not be deleted:\n%1\n%2")
                     .arg(*config, file.errorString()));
     }
