@@ -45,7 +45,8 @@ int main(int argc, char* argv[]) {
     QWidget mainWindow;
     QtPrompter prompter;
     DesktopUrlOpener opener;
-    GameFileSelector window(&mainWindow, [](const QString&) { return true; }, opener, prompter);
+    GameFileSelector window(
+        &mainWindow, [](const QString&) { return true; }, opener, prompter);
     window.show();
     const QByteArray path = QFile::encodeName(dir.path());
 

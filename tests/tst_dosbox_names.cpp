@@ -53,9 +53,9 @@ void DosBoxNamesTest::standinOpensTheRomUnderItsDosPath() {
         QVERIFY2(!dosPath.isEmpty(), qPrintable(roms[i]));
         dosPaths.insert(dosPath);
         const QString command = "VGB.EXE " + dosPath + " -volume  10";
-        const StandinRecord record = runDosBox(
-            {dir.filePath("emu"), dir.filePath("roms"), QString(), command, std::nullopt},
-            m_home.path());
+        const StandinRecord record =
+            runDosBox({dir.filePath("emu"), dir.filePath("roms"), QString(), command, std::nullopt},
+                      m_home.path());
         QCOMPARE(record.value("DIR"), QString("C:\\"));
         QCOMPARE(record.value("TAIL"), " " + command.mid(8));
         QCOMPARE(record.value("ROM"), dosPath);
@@ -82,7 +82,8 @@ void DosBoxNamesTest::longestMountLineDosBoxTakes() {
     const int overhead = int(dosboxMountLine('d', dir.path() + "/").toUtf8().size());
     const int room = kMaxDosBoxLine + extra - overhead;
     QVERIFY(room > 4);
-    const QString roms = dir.filePath(QString(room / 2, 'r') + "/" + QString(room - room / 2 - 1, 's'));
+    const QString roms =
+        dir.filePath(QString(room / 2, 'r') + "/" + QString(room - room / 2 - 1, 's'));
     QVERIFY(QDir().mkpath(roms));
     QCOMPARE(int(dosboxMountLine('d', roms).toUtf8().size()), kMaxDosBoxLine + extra);
     QCOMPARE(fitsDosBoxLine(dosboxMountLine('d', roms)), extra == 0);
@@ -90,9 +91,9 @@ void DosBoxNamesTest::longestMountLineDosBoxTakes() {
     QVERIFY(rom.open(QIODevice::WriteOnly));
     rom.write("DEEP-FOLDER-ROM.");
     rom.close();
-    const StandinRecord record = runDosBox(
-        {dir.filePath("emu"), roms, QString(), "VGB.EXE D:\\PUZZLE.GB", std::nullopt},
-        m_home.path());
+    const StandinRecord record =
+        runDosBox({dir.filePath("emu"), roms, QString(), "VGB.EXE D:\\PUZZLE.GB", std::nullopt},
+                  m_home.path());
     if (extra == 0) {
         QCOMPARE(record.value("ROMOPEN"), QString("YES"));
         QCOMPARE(record.value("ROMDATA"), QString("DEEP-FOLDER-ROM."));

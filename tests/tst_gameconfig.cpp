@@ -1,6 +1,6 @@
 #include "gameconfigfile.h"
-#include "programargument.h"
 #include "linktrap.h"
+#include "programargument.h"
 #include "romimage.h"
 #include "settingsio.h"
 
@@ -108,12 +108,24 @@ void GameConfigTest::savePath_data() {
     QTest::addColumn<QString>("directory");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("path");
-    QTest::newRow("suffix added") << "/games" << "Puzzle" << "/games/Puzzle.Zemplo";
-    QTest::newRow("lower-case suffix kept") << "/games" << "puzzle.zemplo" << "/games/puzzle.zemplo";
-    QTest::newRow("upper-case suffix kept") << "/games" << "PUZZLE.ZEMPLO" << "/games/PUZZLE.ZEMPLO";
-    QTest::newRow("ends in zemplo without dot") << "/g" << "myzemplo" << "/g/myzemplo";
-    QTest::newRow("suffix not at the end") << "/g" << "a.zemplo.bak" << "/g/a.zemplo.bak.Zemplo";
-    QTest::newRow("root") << "/" << "Puzzle" << "/Puzzle.Zemplo";
+    QTest::newRow("suffix added") << "/games"
+                                  << "Puzzle"
+                                  << "/games/Puzzle.Zemplo";
+    QTest::newRow("lower-case suffix kept") << "/games"
+                                            << "puzzle.zemplo"
+                                            << "/games/puzzle.zemplo";
+    QTest::newRow("upper-case suffix kept") << "/games"
+                                            << "PUZZLE.ZEMPLO"
+                                            << "/games/PUZZLE.ZEMPLO";
+    QTest::newRow("ends in zemplo without dot") << "/g"
+                                                << "myzemplo"
+                                                << "/g/myzemplo";
+    QTest::newRow("suffix not at the end") << "/g"
+                                           << "a.zemplo.bak"
+                                           << "/g/a.zemplo.bak.Zemplo";
+    QTest::newRow("root") << "/"
+                          << "Puzzle"
+                          << "/Puzzle.Zemplo";
 }
 
 void GameConfigTest::savePath() {

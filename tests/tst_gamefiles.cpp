@@ -16,8 +16,8 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLabel>
-#include <QMimeData>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -92,9 +92,12 @@ void GameFilesTest::writeTetrisGame(const QStringList& names) {
 void GameFilesTest::saveWritesTheNamedFile_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("written");
-    QTest::newRow("suffix added") << "Puzzle" << "Puzzle.Zemplo";
-    QTest::newRow("suffix kept") << "puzzle.zemplo" << "puzzle.zemplo";
-    QTest::newRow("over an old file") << "old.Zemplo" << "old.Zemplo";
+    QTest::newRow("suffix added") << "Puzzle"
+                                  << "Puzzle.Zemplo";
+    QTest::newRow("suffix kept") << "puzzle.zemplo"
+                                 << "puzzle.zemplo";
+    QTest::newRow("over an old file") << "old.Zemplo"
+                                      << "old.Zemplo";
 }
 
 void GameFilesTest::saveWritesTheNamedFile() {
@@ -201,7 +204,8 @@ void GameFilesTest::loadAppliesTheFileAndTheRomTitleLast() {
     QCOMPARE(f->control<QScrollBar>("ifreq")->value(), 75);
     QVERIFY(f->control<QCheckBox>("Check1")->isChecked());
     QVERIFY(f->control<QCheckBox>("Check3")->isChecked()); // "off" never unchecks
-    QCOMPARE(f->control<QWidget>("Frame6")->property("title").toString(), QString("Sound Volume  4"));
+    QCOMPARE(f->control<QWidget>("Frame6")->property("title").toString(),
+             QString("Sound Volume  4"));
     QCOMPARE(f->control<QPushButton>("Command5")->text(), QString("No .cfg file !"));
 
     // Loading the same game again still reads the title from the ROM.
@@ -216,9 +220,11 @@ void GameFilesTest::loadRefusesWithoutChangingAnything_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("message");
     const QByteArray good = renderGameConfig(firstUseSettings()).join("\r\n").toUtf8();
-    QTest::newRow("nothing chosen") << QByteArray() << "" << "No File selected !";
+    QTest::newRow("nothing chosen") << QByteArray() << ""
+                                    << "No File selected !";
     QTest::newRow("wrong header") << QByteArray("[Zemplo Gameboy Game Setting] \r\n") + good
-                                  << "bad.zemplo" << "Incorrect Zemplo configuration file !";
+                                  << "bad.zemplo"
+                                  << "Incorrect Zemplo configuration file !";
     QTest::newRow("cut short") << good.left(good.indexOf("1 - Adlib")) << "short.zemplo"
                                << "Incomplete Zemplo configuration file !";
     QTest::newRow("missing") << QByteArray() << "gone.zemplo"
@@ -255,11 +261,21 @@ void GameFilesTest::argumentAtStartUp_data() {
     QTest::addColumn<QString>("romPath");
     QTest::addColumn<QString>("genie1");
     QTest::addColumn<int>("prompts");
-    QTest::newRow("rom") << "TETRIS.GB" << "TETRIS.GB" << "" << 0;
-    QTest::newRow("game file") << "Puzzle.Zemplo" << "TETRIS.GB" << "00A" << 0;
-    QTest::newRow("short game file name") << "PUZZLE~1.ZEM" << "TETRIS.GB" << "00A" << 0;
-    QTest::newRow("in quotes") << "\"TETRIS.GB\"" << "" << "" << 0;
-    QTest::newRow("missing game file") << "gone.Zemplo" << "" << "" << 1;
+    QTest::newRow("rom") << "TETRIS.GB"
+                         << "TETRIS.GB"
+                         << "" << 0;
+    QTest::newRow("game file") << "Puzzle.Zemplo"
+                               << "TETRIS.GB"
+                               << "00A" << 0;
+    QTest::newRow("short game file name") << "PUZZLE~1.ZEM"
+                                          << "TETRIS.GB"
+                                          << "00A" << 0;
+    QTest::newRow("in quotes") << "\"TETRIS.GB\""
+                               << ""
+                               << "" << 0;
+    QTest::newRow("missing game file") << "gone.Zemplo"
+                                       << ""
+                                       << "" << 1;
 }
 
 void GameFilesTest::argumentAtStartUp() {
@@ -284,13 +300,16 @@ void GameFilesTest::dropOnTheWindow_data() {
     QTest::addColumn<QString>("romPath");
     QTest::addColumn<QString>("genie1");
     QTest::addColumn<bool>("refused");
-    QTest::newRow("game file") << QStringList{"Puzzle.Zemplo"} << "TETRIS.GB" << "00A" << false;
-    QTest::newRow("rom") << QStringList{"TETRIS.GB"} << "TETRIS.GB" << "" << false;
-    QTest::newRow("another file") << QStringList{"notes.txt"} << "" << "" << true;
-    QTest::newRow("several: the first")
-        << QStringList{"TETRIS.GB", "Puzzle.Zemplo"} << "TETRIS.GB" << "" << false;
-    QTest::newRow("several, first refused")
-        << QStringList{"notes.txt", "TETRIS.GB"} << "" << "" << true;
+    QTest::newRow("game file") << QStringList{"Puzzle.Zemplo"} << "TETRIS.GB"
+                               << "00A" << false;
+    QTest::newRow("rom") << QStringList{"TETRIS.GB"} << "TETRIS.GB"
+                         << "" << false;
+    QTest::newRow("another file") << QStringList{"notes.txt"} << ""
+                                  << "" << true;
+    QTest::newRow("several: the first") << QStringList{"TETRIS.GB", "Puzzle.Zemplo"} << "TETRIS.GB"
+                                        << "" << false;
+    QTest::newRow("several, first refused") << QStringList{"notes.txt", "TETRIS.GB"} << ""
+                                            << "" << true;
 }
 
 void GameFilesTest::dropOnTheWindow() {
@@ -315,7 +334,8 @@ void GameFilesTest::dropOnTheWindow() {
     QCOMPARE(text("Text1"), romPath.isEmpty() ? QString() : file(romPath));
     QCOMPARE(text("Text6"), genie1);
     QCOMPARE(f->control<QLabel>("Label9")->text(),
-             refused ? QString("Drop a .gb ROM or a .Zemplo game file here.") : QString("Ready..."));
+             refused ? QString("Drop a .gb ROM or a .Zemplo game file here.")
+                     : QString("Ready..."));
     QVERIFY(f->prompter.m_prompts.isEmpty());
 }
 

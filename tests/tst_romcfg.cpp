@@ -1,7 +1,7 @@
+#include "linktrap.h"
 #include "palettewizardmodel.h"
 #include "romconfig.h"
 #include "romconfigpath.h"
-#include "linktrap.h"
 #include "romimage.h"
 
 #include <QDir>

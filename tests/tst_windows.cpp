@@ -342,7 +342,8 @@ void WindowsTest::namesThatCannotBeUsedAndFoldersThatCannotBeRead() {
     QCOMPARE(w.Status->text(), QString());
     QDir(m_dir->filePath("gone")).removeRecursively();
     w.refreshFiles();
-    QVERIFY2(w.Status->text().startsWith("This folder cannot be read: "), qPrintable(w.Status->text()));
+    QVERIFY2(w.Status->text().startsWith("This folder cannot be read: "),
+             qPrintable(w.Status->text()));
 }
 
 void WindowsTest::makeListWritesAndOpensTheList() {

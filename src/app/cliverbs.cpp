@@ -6,10 +6,10 @@
 #include "inisettingsstore.h"
 #include "launchplan.h"
 #include "printable.h"
-#include "version.h"
 #include "programargument.h"
 #include "romlistexport.h"
 #include "settingsio.h"
+#include "version.h"
 
 #include <QFileInfo>
 #include <QTextStream>

@@ -7,9 +7,9 @@
 // out. Names that are not valid UTF-8 cannot be handed to anything that
 // takes a path, so they are counted apart rather than silently dropped.
 struct FolderListing {
-    QStringList names;       // usable names
-    QStringList unusable;    // names that are not valid UTF-8, shown with a replacement mark
-    QString error;           // why the folder could not be read, or ""
+    QStringList names;    // usable names
+    QStringList unusable; // names that are not valid UTF-8, shown with a replacement mark
+    QString error;        // why the folder could not be read, or ""
 };
 
 enum class FolderEntries { Files, Folders };

@@ -14,7 +14,7 @@ public:
     OpenFolder& operator=(const OpenFolder&) = delete;
 
     bool isOpen() const { return m_dir != nullptr; }
-    QString error() const { return m_error; } // why it could not be opened
+    QString error() const { return m_error; }         // why it could not be opened
     int descriptor() const { return ::dirfd(m_dir); } // for openat and fstatat
     const dirent* next() { return ::readdir(m_dir); }
 

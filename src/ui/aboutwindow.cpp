@@ -28,9 +28,11 @@ AboutWindow::AboutWindow(UrlOpener& opener, QWidget* mainWindow, AuthorAddresses
     title.setBold(true);
     Label2->setFont(title);
     Label2->setAlignment(Qt::AlignCenter);
-    Label3 =
-        named(new QLabel(QStringLiteral("Written by Korvid - Version %1 for VGB-DOS 0.85").arg(kProductVersion), this),
-              "Label3", QRect(10, 38, 280, 18));
+    Label3 = named(
+        new QLabel(
+            QStringLiteral("Written by Korvid - Version %1 for VGB-DOS 0.85").arg(kProductVersion),
+            this),
+        "Label3", QRect(10, 38, 280, 18));
     Label3->setAlignment(Qt::AlignCenter);
     Label4 = named(
         new QLabel(QStringLiteral("This program is freeware: share it, never sell it."), this),

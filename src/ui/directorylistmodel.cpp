@@ -58,7 +58,7 @@ QVariant DirectoryListModel::data(const QModelIndex& index, int role) const {
                                                             : QStyle::SP_DirClosedIcon);
     case Qt::ToolTipRole:
         return ancestor || row - int(m_ancestors.size()) < m_usableChildren ? pathAt(row)
-                                                                           : unusableTip();
+                                                                            : unusableTip();
     default:
         return {};
     }

@@ -71,12 +71,11 @@ FileSelector::FileSelector(const SelectorSpec& spec, QWidget* mainWindow, Select
     Status = named(new QLabel(this), "Status", QRect(6, 292, kBrowseWidth + extraWidth - 12, 20));
 
     connect(drive1, &QComboBox::currentIndexChanged, this, &FileSelector::Drive1_Change);
-    connect(Dir1, &QListView::activated, this,
-            [this](const QModelIndex& index) {
-                const QString path = m_dirs->pathAt(index.row());
-                if (!path.isEmpty()) // a folder whose name cannot be used is not entered
-                    setDirectoryPath(path);
-            });
+    connect(Dir1, &QListView::activated, this, [this](const QModelIndex& index) {
+        const QString path = m_dirs->pathAt(index.row());
+        if (!path.isEmpty()) // a folder whose name cannot be used is not entered
+            setDirectoryPath(path);
+    });
     connect(File1, &QListView::clicked, this, &FileSelector::File1_Click);
     connect(File1, &QListView::doubleClicked, this, &FileSelector::File1_DblClick);
     connect(COmmand1, &QPushButton::clicked, this, &FileSelector::Command1_Click);

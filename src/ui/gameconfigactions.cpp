@@ -36,7 +36,8 @@ bool GameConfigActions::save(FileSelector& saver) {
 
 bool GameConfigActions::load(const QString& path) {
     if (path.isEmpty()) {
-        m_prompter.critical(&m_pad, messageTitle(MessageTitle::Info), QStringLiteral("No File selected !"));
+        m_prompter.critical(&m_pad, messageTitle(MessageTitle::Info),
+                            QStringLiteral("No File selected !"));
         return false;
     }
     return m_pad.loadGameConfiguration(path);

@@ -8,13 +8,13 @@
 #include "urlopener.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QProgressDialog>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 
 namespace {
@@ -28,8 +28,8 @@ QFrame* line(QWidget* parent, const char* name, const QRect& geometry) {
 }
 } // namespace
 
-GameFileSelector::GameFileSelector(QWidget* mainWindow, SelectorConfirm select,
-                                   UrlOpener& opener, Prompter& prompter)
+GameFileSelector::GameFileSelector(QWidget* mainWindow, SelectorConfirm select, UrlOpener& opener,
+                                   Prompter& prompter)
     : FileSelector({"GameFileSelector", QStringLiteral("Select a Gameboy Cartridge Image..."),
                     QStringLiteral("*.gb"), QStringLiteral("Select a .GB Rom here !"),
                     QStringLiteral("Select"), QStringLiteral("File selected")},
@@ -82,8 +82,8 @@ void GameFileSelector::Command3_Click() {
         if (!progress && running.elapsed() < m_progressDelay)
             return true;
         if (!progress) {
-            progress = std::make_unique<QProgressDialog>(QString(), QStringLiteral("Cancel"), 0, 0,
-                                                         this);
+            progress =
+                std::make_unique<QProgressDialog>(QString(), QStringLiteral("Cancel"), 0, 0, this);
             progress->setObjectName(QStringLiteral("ExportProgress"));
             progress->setWindowTitle(QStringLiteral("Make List..."));
             progress->setWindowModality(Qt::WindowModal);

@@ -5,16 +5,16 @@
 #include "fileexist.h"
 #include "gameconfigfile.h"
 #include "launchplan.h"
-#include "version.h"
 #include "numberform.h"
 #include "picturebox.h"
 #include "previewwindow.h"
 #include "programargument.h"
-#include "romconfigpath.h"
 #include "prompter.h"
+#include "romconfigpath.h"
 #include "settingsio.h"
 #include "statushints.h"
 #include "twips.h"
+#include "version.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -22,11 +22,11 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QMimeData>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>

@@ -2,7 +2,6 @@
 #include "cartridgeinfo.h"
 #include "fuzzinput.h"
 
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString path = fuzzFile(QStringLiteral("rom.gb"), data, size);
     if (path.isEmpty())

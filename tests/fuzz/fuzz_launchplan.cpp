@@ -55,13 +55,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     folder = folder.left(200);
     name = name.left(120);
     const QString romFolder = dir.filePath(QStringLiteral("r/") + folder);
-    const QString rom = romFolder + QLatin1Char('/') + (name.isEmpty() ? QStringLiteral("x") : name) +
-                        QStringLiteral(".gb");
+    const QString rom = romFolder + QLatin1Char('/') +
+                        (name.isEmpty() ? QStringLiteral("x") : name) + QStringLiteral(".gb");
     QDir().mkpath(romFolder);
     QFile(rom).open(QIODevice::WriteOnly);
     s.romPath = f[10].isEmpty() ? rom : f[10];
 
-    const LaunchPlan plan = planLaunch(s, locateRom(s.romPath, dir.filePath(QStringLiteral("cache"))));
+    const LaunchPlan plan =
+        planLaunch(s, locateRom(s.romPath, dir.filePath(QStringLiteral("cache"))));
     if (!plan.stop) {
         FUZZ_CHECK(s.emulatorPath.size() + plan.arguments.size() <= kMaxCommandLength);
         FUZZ_CHECK(fitsEveryLine(plan.session));
@@ -69,8 +70,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(!QFileInfo::exists(dir.filePath(QStringLiteral("cache")))); // planned, not made
     // A folder named ".." puts the ROM beside r/, so everything but the emulator goes: files
     // left there would pile up, and every later input would list them all.
-    const QFileInfoList made = QDir(dir.path()).entryInfoList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const QFileInfoList made =
+        QDir(dir.path())
+            .entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QFileInfo& entry : made)
         if (entry.fileName() != QLatin1String("emu"))
             entry.isDir() && !entry.isSymLink() ? QDir(entry.filePath()).removeRecursively()

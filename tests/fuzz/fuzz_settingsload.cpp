@@ -4,7 +4,6 @@
 #include "launchersettings.h"
 #include "settingsio.h"
 
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString path = fuzzFile(QStringLiteral("Zemplo97.ini"), data, size);
     if (path.isEmpty())

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QByteArray>
-#include <QString>
 #include <QFile>
+#include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -35,11 +35,11 @@ inline QString fuzzFile(const QString& name, const uint8_t* data, size_t size) {
 }
 
 // A broken invariant: say which, then abort so that libFuzzer keeps the input.
-#define FUZZ_CHECK(condition)                                                                   \
-    do {                                                                                        \
-        if (!(condition)) {                                                                     \
-            std::fprintf(stderr, "invariant broken: %s (%s:%d)\n", #condition, __FILE__,        \
-                         __LINE__);                                                             \
-            std::abort();                                                                       \
-        }                                                                                       \
+#define FUZZ_CHECK(condition)                                                                      \
+    do {                                                                                           \
+        if (!(condition)) {                                                                        \
+            std::fprintf(stderr, "invariant broken: %s (%s:%d)\n", #condition, __FILE__,           \
+                         __LINE__);                                                                \
+            std::abort();                                                                          \
+        }                                                                                          \
     } while (false)
