@@ -46,15 +46,13 @@ void CatalogueTest::titleRule() {
     QCOMPARE(cartridgeTitle(field), title);
 }
 
+// The edges of the code tables: first and last codes, the gaps, the codes past the end.
 void CatalogueTest::typeTable_data() {
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("text");
     QTest::newRow("00") << 0x00 << "ROM ONLY";
-    QTest::newRow("01") << 0x01 << "ROM+MBC1";
-    QTest::newRow("02") << 0x02 << "ROM+MBC1+RAM";
     QTest::newRow("03") << 0x03 << "ROM+MBC1+RAM+BATTERY";
     QTest::newRow("04") << 0x04 << "?";
-    QTest::newRow("05") << 0x05 << "ROM+MBC2";
     QTest::newRow("06") << 0x06 << "ROM+MBC2+BATTERY";
     QTest::newRow("07") << 0x07 << "?";
     QTest::newRow("13") << 0x13 << "?";
@@ -71,9 +69,6 @@ void CatalogueTest::sizeTable_data() {
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("text");
     QTest::newRow("00") << 0x00 << "256KBit";
-    QTest::newRow("01") << 0x01 << "512KBit";
-    QTest::newRow("02") << 0x02 << "1M-Bit";
-    QTest::newRow("03") << 0x03 << "2M-Bit";
     QTest::newRow("04") << 0x04 << "4M-Bit";
     QTest::newRow("05") << 0x05 << "...";
     QTest::newRow("52") << 0x52 << "...";

@@ -5,6 +5,7 @@
 #include "dosenvironment.h"
 #include "processstarter.h"
 #include "romimage.h"
+#include "scratchfolder.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -21,7 +22,7 @@ private slots:
 private:
     void writeUserConfig(const QByteArray& text);
     QTemporaryDir m_home;
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<ScratchFolder> m_dir;
 };
 
 void DosBoxSessionTest::initTestCase() {
@@ -30,10 +31,7 @@ void DosBoxSessionTest::initTestCase() {
 }
 
 void DosBoxSessionTest::init() {
-    m_dir = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/zXXXXXX");
-    QDir(m_dir->path()).mkpath("emu");
-    QDir(m_dir->path()).mkpath("elsewhere");
-    QDir(m_dir->path()).mkpath("roms");
+    m_dir = std::make_unique<ScratchFolder>(QStringList{"emu", "elsewhere", "roms"});
     QFile::remove(dosboxConfigPath());
 }
 

@@ -11,6 +11,7 @@
 #include "recordingprompter.h"
 #include "romconfig.h"
 #include "romimage.h"
+#include "scratchfolder.h"
 #include "settingsio.h"
 
 #include <QCheckBox>
@@ -38,7 +39,7 @@ private slots:
 
 private:
     QTemporaryDir m_home;
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<ScratchFolder> m_dir;
     MemorySettingsStore m_store;
     RecordingPrompter m_prompter;
     QtProcessStarter m_starter;
@@ -53,9 +54,7 @@ void LaunchEndToEndTest::initTestCase() {
 }
 
 void LaunchEndToEndTest::init() {
-    m_dir = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/zXXXXXX");
-    QDir(m_dir->path()).mkpath("emu");
-    QDir(m_dir->path()).mkpath("my roms");
+    m_dir = std::make_unique<ScratchFolder>(QStringList{"emu", "my roms"});
     QVERIFY(QFile::copy(standinExecutable(), m_dir->filePath("emu/VGB.EXE")));
     QFile rom(m_dir->filePath("my roms/Super Mario Land.gb"));
     QVERIFY(rom.open(QIODevice::WriteOnly));

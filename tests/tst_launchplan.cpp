@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "romimage.h"
+#include "scratchfolder.h"
 
 #include <memory>
 
@@ -35,7 +36,7 @@ private slots:
     void programNameFromTheFileItself();
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<ScratchFolder> m_dir;
     QString m_emu;
     QString m_roms;
     LauncherSettings m_settings;
@@ -43,7 +44,7 @@ private:
 
 void LaunchPlanTest::init() {
     // Short paths: the example command line must stay within 128 characters.
-    m_dir = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/zXXXXXX");
+    m_dir = std::make_unique<ScratchFolder>();
     QVERIFY(m_dir->isValid());
     QDir root(m_dir->path());
     root.mkpath("e m");

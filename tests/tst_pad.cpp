@@ -2,6 +2,7 @@
 #include "picturebox.h"
 #include "previewwindow.h"
 #include "settingsio.h"
+#include "statushints.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,6 +18,7 @@
 #include <QtTest>
 
 #include "romimage.h"
+#include "scratchfolder.h"
 
 namespace {
 
@@ -56,6 +58,7 @@ private slots:
     void hoverSequences();
     void statusHints_data();
     void statusHints();
+    void everyControlShowsItsOwnHint();
     void bareWindowHint();
     void dragsReachTheControls();
     void playPressBevel();
@@ -74,15 +77,13 @@ private slots:
 
 private:
     std::unique_ptr<PadFixture> f;
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<ScratchFolder> m_dir;
     QString m_savedCwd;
 };
 
 void PadTest::init() {
     m_savedCwd = QDir::currentPath();
-    m_dir = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/zXXXXXX");
-    QDir(m_dir->path()).mkpath("emu");
-    QDir(m_dir->path()).mkpath("roms");
+    m_dir = std::make_unique<ScratchFolder>(QStringList{"emu", "roms"});
     touch(m_dir->filePath("emu/VGB.EXE"));
     touch(m_dir->filePath("roms/PUZZLE.GB"));
     f = std::make_unique<PadFixture>();
@@ -273,42 +274,17 @@ void PadTest::hoverSequences() {
 void PadTest::statusHints_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("hint");
+    // A sample of texts, and the edges: a frame's own hint, a control inside a hinted frame
+    // that has none of its own (the move must not bubble up to the frame's), an image button.
     const QList<QPair<QString, QString>> rows = {
         {"Text1", "Gameboy Rom to use..."},
-        {"Text2", "Rom internal name..."},
-        {"Text3", "Set the VBlank period..."},
-        {"Text4", "VGB-DOS path..."},
-        {"Text5", "Set the Update Period..."},
-        {"Text7", "Set the Key mapping..."},
-        {"Check3", "Enable/Disable CRC Check..."},
-        {"Check4", "Enable/Disable Delay..."},
-        {"Check5", "Enable/Disable start message..."},
-        {"Command2", "Call the ColorScheme Wizard..."},
-        {"Command5", "Delete the .CFG for this Rom..."},
         {"Frame3", "Joypad buttons Setup..."},
-        {"Frame4", "Set the IFreq..."},
-        {"Frame6", "Change the volume..."},
-        {"Frame7", "Screen Update Setup..."},
-        {"Frame9", "Custom GIF Background Setup..."},
-        {"Frame10", "GameGenie codes..."},
-        {"Label9", "Help panel..."},
-        {"Picture1", "[By Korvid] [Korvid]"},
-        {"Picture2", "Keys used in VGB-DOS..."},
-        {"Picture3", "Select a Gameboy Rom..."},
-        {"Picture4", "Configure VGB-DOS path..."},
-        {"Picture22", "Select a GIF Background Image..."},
+        {"Check1", "(kept)"}, // inside Frame3
+        {"volume", "(kept)"}, // inside Frame6, "Change the volume..."
+        {"Check3", "Enable/Disable CRC Check..."},
         {"Picture5", "Click here to play !"},
-        {"Picture6", "Quit and save full config..."},
-        {"Picture7", "About Zemplo 97..."},
-        {"Picture8", "Save this config(.Zemplo)..."},
-        {"Picture9", "Load a config(.Zemplo)..."},
-        // Controls without a hint leave the last one standing.
+        {"Picture1", "[By Korvid] [Korvid]"},
         {"Combo4", "(kept)"},
-        {"volume", "(kept)"},
-        {"Check1", "(kept)"},
-        {"Text6", "(kept)"},
-        {"Frame12", "(kept)"},
-        {"Check6", "(kept)"},
     };
     for (const auto& row : rows)
         QTest::newRow(qPrintable(row.first)) << row.first << row.second;
@@ -323,6 +299,22 @@ void PadTest::statusHints() {
     QVERIFY(widget);
     moveOver(widget);
     QCOMPARE(labelText(*f), hint);
+}
+
+// Every named control of the window, under the mouse, shows its own hint or keeps the line.
+void PadTest::everyControlShowsItsOwnHint() {
+    f->pad->show();
+    int hinted = 0;
+    for (QWidget* control : f->pad->findChildren<QWidget*>()) {
+        if (control->objectName().isEmpty() || !control->isVisible())
+            continue;
+        f->control<QLabel>("Label9")->setText("(kept)");
+        moveOver(control);
+        const QString hint = statusHint(control->objectName());
+        QCOMPARE(labelText(*f), hint.isNull() ? QString("(kept)") : hint);
+        hinted += !hint.isNull();
+    }
+    QCOMPARE(hinted, 28);
 }
 
 void PadTest::bareWindowHint() {
