@@ -73,6 +73,7 @@ private slots:
     void launchStartsTheSession();
     void failedStartIsReported();
     void previewUseItAndClose();
+    void previewWrapsAtBlanksOnly();
     void openersDisableOrNot();
 
 private:
@@ -580,6 +581,24 @@ void PadTest::openersDisableOrNot() {
     QTest::mouseClick(f->control("Picture3"), Qt::LeftButton);
     QCOMPARE(rom, 1);
     QVERIFY(!f->pad->isEnabled());
+}
+
+void PadTest::previewWrapsAtBlanksOnly() {
+    PreviewWindow preview(f->prompter, f->dos, f->pad.get());
+    DosSession session;
+    session.commandLine = "VGB.EXE D:\\SUPERMAR.GB -video 1 -volume  10 -autoa 1 -autob 1 "
+                          "-joy 0 -ifreq  60 -vperiod 10000 -uperiod 2 -keys 0123456789ABCDEF "
+                          "-cheat 00A-17B-C49 -nocrc -colorscheme 2 -gifbackground E:\\SKY.GIF";
+    preview.showCommand(session);
+    auto* text = preview.findChild<QPlainTextEdit*>("Text1");
+    const QStringList lines = text->toPlainText().split('\n');
+    QVERIFY(lines.size() > 2);
+    QCOMPARE(lines.join(' '), session.commandLine); // broken at blanks only
+    const QFontMetrics metrics(text->font());
+    for (const QString& line : lines)
+        QVERIFY2(metrics.horizontalAdvance(line) <= text->viewport()->width(), qPrintable(line));
+    QTest::mouseClick(preview.findChild<QPushButton*>("Command2"), Qt::LeftButton);
+    QCOMPARE(f->dos.m_sessions.value(0).commandLine, session.commandLine);
 }
 
 QTEST_MAIN(PadTest)

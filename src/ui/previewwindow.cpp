@@ -6,8 +6,34 @@
 #include "prompter.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+
+#include <functional>
+
+namespace {
+
+// The line with some of its blanks turned into line breaks, so that each piece fits; a piece
+// that cannot fit stays whole. "Use it !" turns the breaks back into blanks.
+QString wrapAtBlanks(QString line, const std::function<bool(const QString&)>& fits) {
+    qsizetype start = 0, lastBlank = -1;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (line.at(i) != QLatin1Char(' '))
+            continue;
+        if (!fits(line.mid(start, i - start)) && lastBlank > start) {
+            line[lastBlank] = QLatin1Char('\n');
+            start = lastBlank + 1;
+        }
+        lastBlank = i;
+    }
+    if (!fits(line.mid(start)) && lastBlank > start)
+        line[lastBlank] = QLatin1Char('\n');
+    return line;
+}
+
+} // namespace
 
 PreviewWindow::PreviewWindow(Prompter& prompter, DosEnvironment& dos, QWidget* mainWindow)
     : QWidget(nullptr), m_prompter(prompter), m_dos(dos), m_mainWindow(mainWindow) {
@@ -18,6 +44,8 @@ PreviewWindow::PreviewWindow(Prompter& prompter, DosEnvironment& dos, QWidget* m
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(8, 8, 384, 116);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The window breaks the line itself, at blanks only (Qt would break after a hyphen too).
+    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text1->setToolTip(QStringLiteral("You can customize it !"));
     Command2 = new QPushButton(QStringLiteral("Use it !"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
@@ -31,7 +59,14 @@ PreviewWindow::PreviewWindow(Prompter& prompter, DosEnvironment& dos, QWidget* m
 
 void PreviewWindow::showCommand(const DosSession& session) {
     m_session = session;
-    Text1->setPlainText(session.commandLine);
+    const QFontMetrics metrics(Text1->font());
+    // The box's own width: it is fixed, and known before the window is first shown.
+    const int room = Text1->width() - 2 * Text1->frameWidth() -
+                     Text1->verticalScrollBar()->sizeHint().width() -
+                     2 * int(Text1->document()->documentMargin()) - metrics.averageCharWidth();
+    Text1->setPlainText(wrapAtBlanks(session.commandLine, [&](const QString& line) {
+        return metrics.horizontalAdvance(line) <= room;
+    }));
     show();
     raise();
 }
