@@ -10,6 +10,9 @@
 ;   SAVOPEN=YES|NO      SAVDATA=<first 16 bytes of the save it found>
 ;   SAVWRITE=YES|NO     whether it could create that file and write "SAVED-BY-STANDIN" into it;
 ;                       with -resave in its tail it deletes the save first and makes it anew
+;   With a file DEMO beside it (scripts/demo), it also records and shows on the screen:
+;   TITLE=<the ROM's title, bytes 134h to 143h>   PALETTE=<first line of the .cfg>
+;   and then waits for a key or five seconds.
 ; Assembled as a flat .COM image; DOSBox runs it as VGB.EXE because it tells by content.
         org 100h
 
@@ -153,6 +156,7 @@ start:  cld
         call puts
         call crlf
 .savdone:
+        call demo
 
         ; write the record
         mov ah, 3Ch
@@ -168,8 +172,104 @@ start:  cld
         int 21h
         mov ah, 3Eh
         int 21h
+        cmp byte [demomode], 0
+        je .quit
+        call showdemo
 .quit:  mov ax, 4C00h
         int 21h
+
+; In demo mode: TITLE= and PALETTE= lines into the record.
+demo:   mov ax, 3D00h
+        mov dx, s_demo
+        int 21h
+        jc .off
+        mov bx, ax
+        mov ah, 3Eh
+        int 21h
+        mov byte [demomode], 1
+        mov si, s_title
+        call puts
+        mov ax, 3D00h           ; the ROM's title
+        mov dx, romname
+        int 21h
+        jc .notitle
+        mov bx, ax
+        mov ax, 4200h
+        xor cx, cx
+        mov dx, 134h
+        int 21h
+        mov ah, 3Fh
+        mov cx, 16
+        mov dx, buffer
+        int 21h
+        jc .close
+        mov cx, ax
+        mov si, buffer
+.tchar: jcxz .close
+        lodsb
+        dec cx
+        cmp al, 20h             ; NUL padding and control bytes end the title
+        jb .close
+        stosb
+        jmp .tchar
+.close: mov ah, 3Eh
+        int 21h
+.notitle:
+        call crlf
+        mov si, s_palette
+        call puts
+        mov ax, 3D00h           ; the first line of the palette
+        mov dx, cfgname
+        int 21h
+        jc .nopal
+        mov bx, ax
+        mov ah, 3Fh
+        mov cx, 64
+        mov dx, line
+        int 21h
+        jc .pclose
+        mov cx, ax
+        mov si, line
+.pchar: jcxz .pclose
+        lodsb
+        dec cx
+        cmp al, 0Dh
+        je .pclose
+        cmp al, 0Ah
+        je .pclose
+        stosb
+        jmp .pchar
+.pclose:
+        mov ah, 3Eh
+        int 21h
+.nopal: call crlf
+.off:   ret
+
+; Shows what it received, then waits for a key or five seconds (91 timer ticks).
+showdemo:
+        mov dx, s_banner
+        mov ah, 09h
+        int 21h
+        mov ah, 40h             ; the whole record: the tail, the title, the palette
+        mov bx, 1
+        mov dx, out
+        mov cx, di
+        sub cx, out
+        int 21h
+        push 40h
+        pop es
+        mov bx, [es:6Ch]
+.wait:  mov ah, 01h
+        int 16h
+        jnz .key
+        mov ax, [es:6Ch]
+        sub ax, bx
+        cmp ax, 91
+        jb .wait
+        ret
+.key:   xor ah, ah
+        int 16h
+        ret
 
 ; Writes "<label>=<name>", then "<label>OPEN=YES|NO" and "<label>DATA=<bytes>" for the file at DX.
 ; SI: label (3 characters).
@@ -276,9 +376,15 @@ s_sav   db "SAV"
 s_write db "WRITE=", 0
 s_saved db "SAVED-BY-STANDIN"
 s_resave db "-resave"
+s_demo  db "DEMO", 0
+s_title db "TITLE=", 0
+s_palette db "PALETTE=", 0
+s_banner db "Zemplo 97 demo: VGB.EXE, a stand-in for VGB-DOS, was started with:", 0Dh, 0Ah, "$"
+demomode db 0
 
 romname times 130 db 0
 cfgname times 134 db 0
 savname times 134 db 0
 buffer  times 16 db 0
+line    times 64 db 0
 out:
