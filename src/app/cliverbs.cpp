@@ -153,38 +153,37 @@ QString namedFileProblem(const QString& argument) {
     return {};
 }
 
+// The stored settings with the named ROM or game file over them, as start-up takes them; none,
+// with the message written, when the file is refused.
+std::optional<LauncherSettings> settingsToPlay(const QString& argument, QTextStream& err) {
+    const IniSettingsStore store;
+    LauncherSettings settings = startupSettings(store);
+    if (const QString problem = namedFileProblem(argument); !problem.isEmpty()) {
+        err << "zemplo97: " << printable(problem) << "\n";
+        return std::nullopt;
+    }
+    const ArgumentKind kind = classifyArgument(argument);
+    if (kind == ArgumentKind::Rom)
+        settings.romPath = argument;
+    if (kind != ArgumentKind::GameConfiguration)
+        return settings;
+    // Read over the stored settings exactly as start-up reads it over the window.
+    const GameConfigRead read = readGameConfig(argument, settings);
+    if (!read.settings) {
+        const GameConfigMessage message = gameConfigMessage(argument, read);
+        err << message.title << ": " << message.text << "\n";
+    }
+    return read.settings;
+}
+
 int printCommand(const QStringList& words, QTextStream& out, QTextStream& err) {
     const bool invocation = words.contains(QLatin1String("--dosbox"));
     if (invocation && words.contains(QLatin1String("--mounts")))
         return usageError(QStringLiteral("--mounts and --dosbox do not go together"), err);
-    const IniSettingsStore store;
-    LauncherSettings settings = startupSettings(store);
-    const QString argument = argumentText(words);
-    if (const QString problem = namedFileProblem(argument); !problem.isEmpty()) {
-        err << "zemplo97: " << printable(problem) << "\n";
+    const std::optional<LauncherSettings> settings = settingsToPlay(argumentText(words), err);
+    if (!settings)
         return 1;
-    }
-    switch (classifyArgument(argument)) {
-    case ArgumentKind::Rom:
-        settings.romPath = argument;
-        break;
-    case ArgumentKind::GameConfiguration: {
-        // Read over the stored settings exactly as start-up reads it over the window.
-        const GameConfigRead read = readGameConfig(argument, settings);
-        if (!read.settings) {
-            const GameConfigMessage message = gameConfigMessage(argument, read);
-            err << message.title << ": " << message.text << "\n";
-            return 1;
-        }
-        settings = *read.settings;
-        break;
-    }
-    case ArgumentKind::None:
-    case ArgumentKind::Ignored:
-        break;
-    }
-
-    const LaunchPlan plan = planLaunch(settings, locateRom(settings.romPath));
+    const LaunchPlan plan = planLaunch(*settings, locateRom(settings->romPath));
     if (plan.stop) {
         err << plan.stop->title << ": " << plan.stop->text << "\n";
         return 1;

@@ -50,6 +50,43 @@ int DosNameTable::nextAliasNumber(const QByteArray& upperName) const {
     return highest + 1;
 }
 
+// DOSBox's alias: up to eight characters before "~N", then the last extension.
+QByteArray DosNameTable::aliasOf(const QByteArray& name, int baseLength, qsizetype firstDot) {
+    const char* begin = name.constData();
+    const char* end = begin + name.size();
+    const int number = nextAliasNumber(name);
+    char digits[16];
+    const int digitCount = std::snprintf(digits, sizeof digits, "%d", number);
+    const int keep = (baseLength + digitCount + 1 > 8) ? 8 - digitCount - 1 : baseLength;
+    char alias[16];
+    int aliasSize = 0;
+    std::memcpy(alias, begin, std::size_t(keep));
+    aliasSize = keep;
+    alias[aliasSize++] = '~';
+    std::memcpy(alias + aliasSize, digits, std::size_t(digitCount));
+    aliasSize += digitCount;
+    if (begin + firstDot != end) {
+        const char* lastDot = end - 1;
+        while (*lastDot != '.')
+            --lastDot;
+        const int extension = int(std::min<qsizetype>(4, end - lastDot));
+        std::memcpy(alias + aliasSize, lastDot, std::size_t(extension));
+        aliasSize += extension;
+    }
+    const QByteArray shortName(alias, std::min(aliasSize, 12));
+
+    const QByteArray prefix = QByteArray::fromRawData(begin, keep);
+    auto group = m_groups.find(prefix);
+    if (group == m_groups.end())
+        group = m_groups.insert(QByteArray(begin, keep), {});
+    m_prefixLengths |= 1u << keep;
+    if (keep + 1 + digitCount >= 8)
+        group->highestFullWidth = std::max(group->highestFullWidth, number);
+    else
+        group->shortOnes.push_back({shortName, number});
+    return shortName;
+}
+
 QByteArray DosNameTable::add(const char* hostName, qsizetype length) {
     // Upper-cased, blanks removed, as DOSBox starts every short name.
     char buffer[512];
@@ -77,41 +114,8 @@ QByteArray DosNameTable::add(const char* hostName, qsizetype length) {
     const int baseLength = int(firstDot - begin);
     makeAlias = makeAlias || baseLength > 8 || m_shortNames.contains(name);
 
-    QByteArray shortName;
-    if (makeAlias) {
-        const int number = nextAliasNumber(name);
-        char digits[16];
-        const int digitCount = std::snprintf(digits, sizeof digits, "%d", number);
-        const int keep = (baseLength + digitCount + 1 > 8) ? 8 - digitCount - 1 : baseLength;
-        char alias[16];
-        int aliasSize = 0;
-        std::memcpy(alias, begin, std::size_t(keep));
-        aliasSize = keep;
-        alias[aliasSize++] = '~';
-        std::memcpy(alias + aliasSize, digits, std::size_t(digitCount));
-        aliasSize += digitCount;
-        if (firstDot != end) {
-            const char* lastDot = end - 1;
-            while (*lastDot != '.')
-                --lastDot;
-            const int extension = int(std::min<qsizetype>(4, end - lastDot));
-            std::memcpy(alias + aliasSize, lastDot, std::size_t(extension));
-            aliasSize += extension;
-        }
-        shortName = QByteArray(alias, std::min(aliasSize, 12));
-
-        const QByteArray prefix = QByteArray::fromRawData(begin, keep);
-        auto group = m_groups.find(prefix);
-        if (group == m_groups.end())
-            group = m_groups.insert(QByteArray(begin, keep), {});
-        m_prefixLengths |= 1u << keep;
-        if (keep + 1 + digitCount >= 8)
-            group->highestFullWidth = std::max(group->highestFullWidth, number);
-        else
-            group->shortOnes.push_back({shortName, number});
-    } else {
-        shortName = QByteArray(begin, end - begin);
-    }
+    QByteArray shortName =
+        makeAlias ? aliasOf(name, baseLength, firstDot - begin) : QByteArray(begin, end - begin);
     if (shortName.endsWith('.'))
         shortName.chop(1);
     m_shortNames.insert(shortName);

@@ -31,6 +31,7 @@ private:
         std::vector<Alias> shortOnes;
     };
     int nextAliasNumber(const QByteArray& upperName) const;
+    QByteArray aliasOf(const QByteArray& name, int baseLength, qsizetype firstDot);
 
     QSet<QByteArray> m_shortNames;
     QHash<QByteArray, PrefixGroup> m_groups;

@@ -102,6 +102,19 @@ std::optional<LaunchMessage> mountProblem(const Mount& mount) {
     return std::nullopt;
 }
 
+std::optional<LaunchMessage> mountsProblem(const QString& emulatorDirectory, const RomLocation& rom,
+                                           const QString& background) {
+    const Mount mounts[] = {
+        {QLatin1Char('c'), emulatorDirectory, QStringLiteral("VGB-DOS")},
+        {QLatin1Char('d'), rom.dos.hostDirectory,
+         rom.launchFolder ? QStringLiteral("the ROM's launch folder") : QStringLiteral("the ROM")},
+        {QLatin1Char('e'), background, QStringLiteral("the GIF background")}};
+    for (const Mount& mount : mounts)
+        if (std::optional<LaunchMessage> problem = mountProblem(mount))
+            return problem;
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<LaunchMessage> saveNameNotice(const QString& romPath) {
@@ -216,18 +229,10 @@ LaunchPlan planLaunch(const LauncherSettings& settings, const RomLocation& rom) 
     }
     const QString commandLine = plan.programName + QLatin1Char(' ') + plan.arguments;
     plan.stop = commandLineProblem(commandLine, &settings);
+    if (!plan.stop)
+        plan.stop = mountsProblem(plan.emulatorDirectory, rom, background.mountDirectory);
     if (plan.stop)
         return plan;
-    const Mount mounts[] = {
-        {QLatin1Char('c'), plan.emulatorDirectory, QStringLiteral("VGB-DOS")},
-        {QLatin1Char('d'), rom.dos.hostDirectory,
-         rom.launchFolder ? QStringLiteral("the ROM's launch folder") : QStringLiteral("the ROM")},
-        {QLatin1Char('e'), background.mountDirectory, QStringLiteral("the GIF background")}};
-    for (const Mount& mount : mounts) {
-        plan.stop = mountProblem(mount);
-        if (plan.stop)
-            return plan;
-    }
     plan.session.commandLine = commandLine;
     plan.session.cDirectory = plan.emulatorDirectory;
     plan.session.dDirectory = rom.dos.hostDirectory;

@@ -101,6 +101,43 @@ QString trustProblem(const QString& folder) {
     return {};
 }
 
+// Where an entry of the drive goes beside the ROM: a folder under its own name, a file as
+// <ROM base name>.<extension in lower case>.
+QString besideTheRom(const LaunchFolderPlan& plan, const Entry& entry) {
+    const QFileInfo rom(plan.romPath);
+    const QString romBase = splitName(rom.fileName()).first;
+    const QString ext = splitName(entry.name).second;
+    return joinPath(rom.absolutePath(), entry.type == S_IFDIR ? entry.name
+                                        : ext.isEmpty()       ? romBase
+                                                              : romBase + '.' + ext.toLower());
+}
+
+void sweepEntry(const LaunchFolderPlan& plan, const QStringList& linked, const Entry& entry,
+                SweepResult& result) {
+    const QString from = joinPath(plan.drive, entry.name);
+    QString to = besideTheRom(plan, entry);
+    QString error;
+    if (entry.type == S_IFREG && linked.contains(entry.name, Qt::CaseInsensitive)) {
+        // Where the link pointed; the same file beside the ROM as it stands now.
+        const auto link = std::find_if(plan.links.begin(), plan.links.end(), [&](auto& l) {
+            return l.dosName.compare(entry.name, Qt::CaseInsensitive) == 0;
+        });
+        if (link != plan.links.end())
+            to = link->target;
+        error = replaceBeside(from, to);
+    } else if (entry.type == S_IFREG || entry.type == S_IFDIR) {
+        error = moveEntry(from, to, false);
+    } else {
+        to.clear();
+        error = QStringLiteral("it is neither a file nor a folder");
+    }
+    if (error.isEmpty())
+        result.moved << to;
+    else
+        result.kept << QStringLiteral("%1 was left where it is%2: %3.")
+                           .arg(from, to.isEmpty() ? QString() : ", not moved to " + to, error);
+}
+
 } // namespace
 
 SweepResult sweepLaunchFolder(const QString& folder) {
@@ -122,44 +159,12 @@ SweepResult sweepLaunchFolder(const QString& folder) {
         QDir::cleanPath(plan.folder) != QDir::cleanPath(folder))
         return skip(QStringLiteral("its record names another ROM"));
 
-    const QFileInfo rom(plan.romPath);
-    const QString romBase = splitName(rom.fileName()).first;
     const QStringList linked = isOwnRegularFile(linkRecordOf(folder))
                                    ? readTextLines(linkRecordOf(folder)).lines
                                    : QStringList();
-    for (const Entry& entry : entriesOf(plan.drive)) {
-        if (entry.type == S_IFLNK)
-            continue; // ours; what the emulator wrote through it is beside the ROM already
-        const QString from = joinPath(plan.drive, entry.name);
-        const QString ext = splitName(entry.name).second;
-        QString to = joinPath(rom.absolutePath(), entry.type == S_IFDIR ? entry.name
-                                                  : ext.isEmpty()
-                                                      ? romBase
-                                                      : romBase + QLatin1Char('.') + ext.toLower());
-        QString error;
-        if (entry.type == S_IFREG && linked.contains(entry.name, Qt::CaseInsensitive)) {
-            // Where the link pointed; the same file beside the ROM as it stands now.
-            const auto link = std::find_if(plan.links.begin(), plan.links.end(), [&](auto& l) {
-                return l.dosName.compare(entry.name, Qt::CaseInsensitive) == 0;
-            });
-            if (link != plan.links.end())
-                to = link->target;
-            error = replaceBeside(from, to);
-        } else if (entry.type == S_IFREG || entry.type == S_IFDIR) {
-            error = moveEntry(from, to, false);
-        } else {
-            to.clear();
-            error = QStringLiteral("it is neither a file nor a folder");
-        }
-        if (error.isEmpty())
-            result.moved << to;
-        else
-            result.kept << QStringLiteral("%1 was left where it is%2: %3.")
-                               .arg(from,
-                                    to.isEmpty() ? QString()
-                                                 : QStringLiteral(", not moved to ") + to,
-                                    error);
-    }
+    for (const Entry& entry : entriesOf(plan.drive))
+        if (entry.type != S_IFLNK) // ours; what was written through it is beside the ROM
+            sweepEntry(plan, linked, entry, result);
     QFile::remove(processRecordOf(folder)); // swept: left alone until the ROM is played again
     return result;
 }

@@ -33,6 +33,27 @@ FileSelector::FileSelector(const SelectorSpec& spec, QWidget* mainWindow, Select
     setFixedSize(kBrowseWidth + extraWidth, kHeight);
     setFont(mainWindow->font());
 
+    buildControls(spec, extraWidth);
+    connect(drive1, &QComboBox::currentIndexChanged, this, &FileSelector::Drive1_Change);
+    connect(Dir1, &QListView::activated, this, [this](const QModelIndex& index) {
+        const QString path = m_dirs->pathAt(index.row());
+        if (!path.isEmpty()) // a folder whose name cannot be used is not entered
+            setDirectoryPath(path);
+    });
+    connect(File1, &QListView::clicked, this, &FileSelector::File1_Click);
+    connect(File1, &QListView::doubleClicked, this, &FileSelector::File1_DblClick);
+    connect(COmmand1, &QPushButton::clicked, this, &FileSelector::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &FileSelector::Command2_Click);
+
+    // The lists start on the process's current folder and its drive.
+    const QString start = QDir::currentPath();
+    fillDrives();
+    const QSignalBlocker blocker(drive1);
+    drive1->setCurrentIndex(std::max(0, drive1->findText(QStorageInfo(start).rootPath())));
+    setDirectoryPath(start);
+}
+
+void FileSelector::buildControls(const SelectorSpec& spec, int extraWidth) {
     QGroupBox* driveFrame =
         named(new QGroupBox(QStringLiteral("Drive"), this), "DriveFrame", QRect(6, 4, 176, 44));
     drive1 = new QComboBox(driveFrame);
@@ -69,24 +90,6 @@ FileSelector::FileSelector(const SelectorSpec& spec, QWidget* mainWindow, Select
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setGeometry(246, 258, 120, 30);
     Status = named(new QLabel(this), "Status", QRect(6, 292, kBrowseWidth + extraWidth - 12, 20));
-
-    connect(drive1, &QComboBox::currentIndexChanged, this, &FileSelector::Drive1_Change);
-    connect(Dir1, &QListView::activated, this, [this](const QModelIndex& index) {
-        const QString path = m_dirs->pathAt(index.row());
-        if (!path.isEmpty()) // a folder whose name cannot be used is not entered
-            setDirectoryPath(path);
-    });
-    connect(File1, &QListView::clicked, this, &FileSelector::File1_Click);
-    connect(File1, &QListView::doubleClicked, this, &FileSelector::File1_DblClick);
-    connect(COmmand1, &QPushButton::clicked, this, &FileSelector::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &FileSelector::Command2_Click);
-
-    // The lists start on the process's current folder and its drive.
-    const QString start = QDir::currentPath();
-    fillDrives();
-    const QSignalBlocker blocker(drive1);
-    drive1->setCurrentIndex(std::max(0, drive1->findText(QStorageInfo(start).rootPath())));
-    setDirectoryPath(start);
 }
 
 QRect FileSelector::extraArea() const {

@@ -81,6 +81,7 @@ protected:
 private:
     void setFilePath(const QString& path);
     void showListingProblem();
+    void buildControls(const SelectorSpec& spec, int extraWidth);
     void fillDrives();
 
     SelectorSpec m_spec;

@@ -121,6 +121,7 @@ private:
     void buildLeftFrames();
     void buildRightFrames();
     void buildButtonRow();
+    void buildImageButton(ImageButton& button, const struct ImageButtonSpec& spec);
     void watchMouseMoves();
 
     // Image-button procedures.

@@ -193,59 +193,61 @@ void Pad::buildRightFrames() {
     Check6->setToolTip(QStringLiteral("Enable the preview mode..."));
 }
 
+// The six image buttons, in the order of Pad's members m_keys ... m_about: each with its OFF and
+// ON picture stores and, for the large ones, the four lines of its bevel.
+struct ImageButtonSpec {
+    artwork::Button art;
+    const char* name;
+    const char* offStore;
+    const char* onStore;
+    int x;
+    const char* lines[4];
+};
+static const ImageButtonSpec kImageButtons[] = {
+    {artwork::Button::Keys, "Picture2", "Picture17", "Picture16", 8, {}},
+    {artwork::Button::Load, "Picture9", "Picture19", "Picture18", 34, {}},
+    {artwork::Button::Save, "Picture8", "Picture21", "Picture20", 60, {}},
+    {artwork::Button::Play,
+     "Picture5",
+     "Picture11",
+     "Picture10",
+     202,
+     {"Line4", "Line2", "ligne", "Line3"}},
+    {artwork::Button::Quit,
+     "Picture6",
+     "Picture13",
+     "Picture12",
+     270,
+     {"Line8", "Line9", "Line10", "Line11"}},
+    {artwork::Button::About,
+     "Picture7",
+     "Picture14",
+     "Picture15",
+     338,
+     {"Line13", "Line12", "Line14", "Line15"}},
+};
+
+void Pad::buildImageButton(ImageButton& b, const ImageButtonSpec& spec) {
+    const QSize size = artwork::buttonSize(spec.art);
+    const int y = kButtonRowY + (31 - size.height()) / 2;
+    b.offStore = make<QLabel>(this, spec.offStore, QRect(QPoint(0, 0), size));
+    b.offStore->setPixmap(artwork::button(spec.art, false));
+    b.offStore->hide();
+    b.onStore = make<QLabel>(this, spec.onStore, QRect(QPoint(0, 0), size));
+    b.onStore->setPixmap(artwork::button(spec.art, true));
+    b.onStore->hide();
+    b.box = new PictureBox(QString::fromLatin1(spec.name), this);
+    b.box->setGeometry(QRect(QPoint(spec.x, y), size));
+    b.box->setPixmap(b.offStore->pixmap());
+    b.box->setCursor(Qt::PointingHandCursor);
+    if (spec.lines[0])
+        b.bevel = std::make_unique<Bevel>(this, b.box->geometry(), spec.lines);
+}
+
 void Pad::buildButtonRow() {
-    struct Spec {
-        ImageButton* button;
-        artwork::Button art;
-        const char* name;
-        const char* offStore;
-        const char* onStore;
-        int x;
-        const char* lines[4];
-    };
-    const Spec specs[] = {
-        {&m_keys, artwork::Button::Keys, "Picture2", "Picture17", "Picture16", 8, {}},
-        {&m_load, artwork::Button::Load, "Picture9", "Picture19", "Picture18", 34, {}},
-        {&m_save, artwork::Button::Save, "Picture8", "Picture21", "Picture20", 60, {}},
-        {&m_play,
-         artwork::Button::Play,
-         "Picture5",
-         "Picture11",
-         "Picture10",
-         202,
-         {"Line4", "Line2", "ligne", "Line3"}},
-        {&m_quit,
-         artwork::Button::Quit,
-         "Picture6",
-         "Picture13",
-         "Picture12",
-         270,
-         {"Line8", "Line9", "Line10", "Line11"}},
-        {&m_about,
-         artwork::Button::About,
-         "Picture7",
-         "Picture14",
-         "Picture15",
-         338,
-         {"Line13", "Line12", "Line14", "Line15"}},
-    };
-    for (const Spec& spec : specs) {
-        const QSize size = artwork::buttonSize(spec.art);
-        const int y = kButtonRowY + (31 - size.height()) / 2;
-        ImageButton& b = *spec.button;
-        b.offStore = make<QLabel>(this, spec.offStore, QRect(QPoint(0, 0), size));
-        b.offStore->setPixmap(artwork::button(spec.art, false));
-        b.offStore->hide();
-        b.onStore = make<QLabel>(this, spec.onStore, QRect(QPoint(0, 0), size));
-        b.onStore->setPixmap(artwork::button(spec.art, true));
-        b.onStore->hide();
-        b.box = new PictureBox(QString::fromLatin1(spec.name), this);
-        b.box->setGeometry(QRect(QPoint(spec.x, y), size));
-        b.box->setPixmap(b.offStore->pixmap());
-        b.box->setCursor(Qt::PointingHandCursor);
-        if (spec.lines[0])
-            b.bevel = std::make_unique<Bevel>(this, b.box->geometry(), spec.lines);
-    }
+    ImageButton* buttons[] = {&m_keys, &m_load, &m_save, &m_play, &m_quit, &m_about};
+    for (int i = 0; i < 6; ++i)
+        buildImageButton(*buttons[i], kImageButtons[i]);
     Label9 = make<QLabel>(this, "Label9", QRect(kRightX, kButtonRowY + 38, kRightWidth, 16));
     Label9->setText(QStringLiteral("Ready..."));
     Label9->setFrameStyle(QFrame::Panel | QFrame::Sunken);
