@@ -1,6 +1,7 @@
 #include "padfixture.h"
 #include "picturebox.h"
 #include "previewwindow.h"
+#include "settingbindings.h"
 #include "settingsio.h"
 #include "statushints.h"
 
@@ -59,6 +60,7 @@ private slots:
     void statusHints_data();
     void statusHints();
     void everyControlShowsItsOwnHint();
+    void everyMemberBoundToOneControl();
     void bareWindowHint();
     void dragsReachTheControls();
     void playPressBevel();
@@ -316,6 +318,41 @@ void PadTest::everyControlShowsItsOwnHint() {
         hinted += !hint.isNull();
     }
     QCOMPARE(hinted, 28);
+}
+
+// Every member goes into its control and comes back unchanged; each control serves one member.
+void PadTest::everyMemberBoundToOneControl() {
+    LauncherSettings written;
+    int n = 0;
+    for (const SettingBinding& binding : settingBindings())
+        std::visit(
+            [&](auto member) {
+                using M = decltype(member);
+                ++n;
+                if constexpr (std::is_same_v<M, QString LauncherSettings::*>)
+                    written.*member = QString("value %1").arg(n);
+                else if constexpr (std::is_same_v<M, bool LauncherSettings::*>)
+                    written.*member = true;
+                else if constexpr (std::is_same_v<M, int LauncherSettings::*>)
+                    written.*member = 1 + n % 14;
+            },
+            binding.field);
+    writeBoundControls(*f->pad, written, [](const SettingField&) { return true; });
+    LauncherSettings read;
+    readBoundControls(*f->pad, read);
+    QSet<QString> controls;
+    for (const SettingBinding& binding : settingBindings()) {
+        QVERIFY2(f->pad->findChild<QWidget*>(binding.control), binding.control);
+        controls << binding.control;
+        std::visit(
+            [&](auto member) {
+                if constexpr (!std::is_same_v<decltype(member), std::monostate> &&
+                              !std::is_same_v<decltype(member), double LauncherSettings::*>)
+                    QVERIFY2(read.*member == written.*member, binding.control);
+            },
+            binding.field);
+    }
+    QCOMPARE(controls.size(), int(settingBindings().size()));
 }
 
 void PadTest::bareWindowHint() {

@@ -11,6 +11,7 @@
 #include "programargument.h"
 #include "prompter.h"
 #include "romconfigpath.h"
+#include "settingbindings.h"
 #include "settingsio.h"
 #include "statushints.h"
 #include "twips.h"
@@ -185,56 +186,16 @@ void Pad::closeEvent(QCloseEvent* event) {
 
 LauncherSettings Pad::settings() const {
     LauncherSettings s;
-    s.emulatorPath = Text4->text();
-    s.video = Combo4->currentText();
-    s.sound = Combo5->currentText();
-    s.stereo = Combo6->currentText();
-    s.buttons = Combo3->currentText();
-    s.volume = volume->value();
-    s.autoA = isChecked(Check1);
-    s.autoB = isChecked(Check2);
-    s.joypadOff = isChecked(Check7);
-    s.ifreq = ifreq->value();
-    s.vblank = Text3->text();
-    s.uperiod = Text5->text();
-    s.keyMap = Text7->text();
-    s.background = text10->text();
-    s.noCrc = isChecked(Check3);
-    s.silentStart = isChecked(Check5);
-    s.noDelay = isChecked(Check4);
+    readBoundControls(*this, s);
     const bool unmoved = pos() == m_placedAt;
     s.top = unmoved ? m_placedTopTwips : toTwips(y());
     s.left = unmoved ? m_placedLeftTwips : toTwips(x());
-    s.colorScheme = Combo1->currentText();
-    s.romPath = Text1->text();
-    s.romName = Text2->text();
-    s.genie1 = Text6->text();
-    s.genie2 = Text8->text();
-    s.genie3 = Text9->text();
-    s.previewMode = isChecked(Check6);
     return s;
 }
 
 void Pad::applySettings(const LauncherSettings& s) {
-    Text4->setText(s.emulatorPath);
-    Combo4->setEditText(s.video);
-    Combo5->setEditText(s.sound);
-    Combo6->setEditText(s.stereo);
-    Combo3->setEditText(s.buttons);
-    volume->setValue(s.volume);
-    Check1->setChecked(s.autoA);
-    Check2->setChecked(s.autoB);
-    Check7->setChecked(s.joypadOff);
-    ifreq->setValue(s.ifreq);
-    Text3->setText(s.vblank);
-    Text5->setText(s.uperiod);
-    Text7->setText(s.keyMap);
-    text10->setText(s.background);
-    Check3->setChecked(s.noCrc);
-    Check5->setChecked(s.silentStart);
-    Check4->setChecked(s.noDelay);
+    writeBoundControls(*this, s, isStoredSetting);
     moveOntoScreen(s.left, s.top);
-    Combo1->setEditText(s.colorScheme);
     showListStarts();
 }
 
@@ -280,24 +241,7 @@ bool Pad::loadGameConfiguration(const QString& path) {
         return false;
     }
     const LauncherSettings& s = *read.settings;
-    Text2->setText(s.romName);
-    Text6->setText(s.genie1);
-    Text8->setText(s.genie2);
-    Text9->setText(s.genie3);
-    Check3->setChecked(s.noCrc);
-    Check4->setChecked(s.noDelay);
-    Check5->setChecked(s.silentStart);
-    ifreq->setValue(s.ifreq);
-    Text7->setText(s.keyMap);
-    Combo4->setEditText(s.video);
-    Combo5->setEditText(s.sound);
-    Combo6->setEditText(s.stereo);
-    Combo3->setEditText(s.buttons);
-    Text3->setText(s.vblank);
-    Text5->setText(s.uperiod);
-    volume->setValue(s.volume);
-    Check1->setChecked(s.autoA);
-    Check2->setChecked(s.autoB);
+    writeBoundControls(*this, s, isGameFileSetting);
     showListStarts();
     // Last, with everything else in place: the ROM path check reads the ROM's own title over
     // the file's. The same path again would not signal a change, so the check is run here.
