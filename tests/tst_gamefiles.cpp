@@ -1,5 +1,6 @@
 // Saving and loading game configuration files through the windows, and the program's argument.
 #include "aboutwindow.h"
+#include "control.h"
 #include "filelistmodel.h"
 #include "gameconfigfile.h"
 #include "gamefileselector.h"
@@ -48,7 +49,9 @@ private:
     void startWith(const QString& argument);
     // Game files for TETRIS.GB with Game Genie code "00A".
     void writeTetrisGame(const QStringList& names);
-    void press(FileSelector& window) { QTest::mouseClick(window.COmmand1, Qt::LeftButton); }
+    void press(FileSelector& window) {
+        QTest::mouseClick(control<QPushButton>(&window, "COmmand1"), Qt::LeftButton);
+    }
     QString text(const char* name) const { return f->control<QLineEdit>(name)->text(); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -108,9 +111,9 @@ void GameFilesTest::saveWritesTheNamedFile() {
     f->control<QLineEdit>("Text6")->setText("00A-17B-C49");
     f->pad->Picture8_Click();
     FileSelector& saver = m_windows->configSaver();
-    QCOMPARE(saver.text1->text(), QString("TETRIS"));
+    QCOMPARE(control<QLineEdit>(&saver, "text1")->text(), QString("TETRIS"));
     saver.setDirectoryPath(m_dir->path());
-    saver.text1->setText(name);
+    control<QLineEdit>(&saver, "text1")->setText(name);
     press(saver);
     QVERIFY2(f->prompter.m_prompts.isEmpty(), qPrintable(f->prompter.m_prompts.value(0).text));
     QVERIFY(!saver.isVisible());
@@ -126,7 +129,7 @@ void GameFilesTest::emptyNameProposesTheInternalName() {
     f->pad->Picture8_Click();
     FileSelector& saver = m_windows->configSaver();
     saver.setDirectoryPath(m_dir->path());
-    saver.text1->clear();
+    control<QLineEdit>(&saver, "text1")->clear();
     press(saver);
     QCOMPARE(f->prompter.m_prompts.size(), 1);
     QCOMPARE(f->prompter.m_prompts[0].title, QString("Info !"));
@@ -134,7 +137,7 @@ void GameFilesTest::emptyNameProposesTheInternalName() {
              QString("No name given, Internal name is auto-submitted !"));
     QCOMPARE(f->prompter.m_prompts[0].icon, Prompter::Icon::Critical);
     QVERIFY(saver.isVisible());
-    QCOMPARE(saver.text1->text(), QString("TETRIS"));
+    QCOMPARE(control<QLineEdit>(&saver, "text1")->text(), QString("TETRIS"));
     QVERIFY(QDir(m_dir->path()).entryList({"*.Zemplo"}).isEmpty());
     press(saver);
     QVERIFY(QFile::exists(file("TETRIS.Zemplo")));
@@ -158,7 +161,7 @@ void GameFilesTest::failedSaveKeepsTheWindowAndTheName() {
     f->pad->Picture8_Click();
     FileSelector& saver = m_windows->configSaver();
     saver.setDirectoryPath(m_dir->path());
-    saver.text1->setText(name);
+    control<QLineEdit>(&saver, "text1")->setText(name);
     {
         std::optional<FileSizeLimit> limit;
         if (diskFull)
@@ -170,7 +173,7 @@ void GameFilesTest::failedSaveKeepsTheWindowAndTheName() {
     QVERIFY(f->prompter.m_prompts[0].text.startsWith(
         "The Zemplo configuration file could not be saved:\n"));
     QVERIFY(saver.isVisible());
-    QCOMPARE(saver.text1->text(), name);
+    QCOMPARE(control<QLineEdit>(&saver, "text1")->text(), name);
     QCOMPARE(readTextLines(file("old.Zemplo")).lines, QStringList{"old"});
     QVERIFY(QDir(file("games")).isEmpty());
 }
@@ -192,7 +195,7 @@ void GameFilesTest::loadAppliesTheFileAndTheRomTitleLast() {
 
     f->pad->Picture9_Click();
     FileSelector& loader = m_windows->configLoader();
-    loader.text1->setText(file("Tetris.Zemplo"));
+    control<QLineEdit>(&loader, "text1")->setText(file("Tetris.Zemplo"));
     press(loader);
     QVERIFY2(f->prompter.m_prompts.isEmpty(), qPrintable(f->prompter.m_prompts.value(0).text));
     QVERIFY(!loader.isVisible());
@@ -244,7 +247,7 @@ void GameFilesTest::loadRefusesWithoutChangingAnything() {
     const QStringList before = renderGameConfig(f->pad->settings());
     f->pad->Picture9_Click();
     FileSelector& loader = m_windows->configLoader();
-    loader.text1->setText(name.isEmpty() ? QString() : file(name));
+    control<QLineEdit>(&loader, "text1")->setText(name.isEmpty() ? QString() : file(name));
     press(loader);
     QCOMPARE(f->prompter.m_prompts.size(), 1);
     QCOMPARE(f->prompter.m_prompts[0].title, QString("Info !"));

@@ -1,4 +1,5 @@
 #include "aboutwindow.h"
+#include "control.h"
 #include "directorylistmodel.h"
 #include "filelistmodel.h"
 #include "gamefileselector.h"
@@ -43,7 +44,8 @@ void doubleClick(QAbstractItemView* view, const QModelIndex& index) {
 void clickFile(FileSelector& w, const QString& name) {
     const QModelIndex index = fileIndex(w, name);
     QVERIFY2(index.isValid(), qPrintable(name));
-    QTest::mouseClick(w.File1->viewport(), Qt::LeftButton, {}, w.File1->visualRect(index).center());
+    QTest::mouseClick(control<QListView>(&w, "File1")->viewport(), Qt::LeftButton, {},
+                      control<QListView>(&w, "File1")->visualRect(index).center());
 }
 
 } // namespace
@@ -139,18 +141,18 @@ void WindowsTest::fileListFollowsTheFolderWithItsPattern() {
     QVERIFY(!f->pad->isEnabled());
     QCOMPARE(w.windowTitle(), QString("Select a Gameboy Cartridge Image..."));
     w.setDirectoryPath(m_dir->path());
-    QCOMPARE(w.File1->model()->rowCount(), 3);
+    QCOMPARE(control<QListView>(&w, "File1")->model()->rowCount(), 3);
     QCOMPARE(w.fileModel()->fileName(0), QString("short.gb"));
     QCOMPARE(w.fileModel()->fileName(1), QString("Tetris.GB"));
     QCOMPARE(w.fileModel()->fileName(2), QString("zelda.gb"));
     clickFile(w, "zelda.gb");
     // A new folder refreshes the files; text1 keeps the last click.
     w.setDirectoryPath(m_dir->filePath("sub"));
-    QCOMPARE(w.File1->model()->rowCount(), 0);
-    QCOMPARE(w.text1->text(), m_dir->filePath("zelda.gb"));
+    QCOMPARE(control<QListView>(&w, "File1")->model()->rowCount(), 0);
+    QCOMPARE(control<QLineEdit>(&w, "text1")->text(), m_dir->filePath("zelda.gb"));
     // Double-clicking a folder in the folder list enters it.
     const int row = w.directoryModel()->currentRow() + 1;
-    doubleClick(w.Dir1, w.directoryModel()->index(row));
+    doubleClick(control<QListView>(&w, "Dir1"), w.directoryModel()->index(row));
     QCOMPARE(w.directoryPath(), m_dir->filePath("sub/deeper"));
 }
 
@@ -159,23 +161,23 @@ void WindowsTest::romWindowShowsTheHeaderAtEachClick() {
     GameFileSelector& w = m_windows->romSelector();
     w.setDirectoryPath(m_dir->path());
     clickFile(w, "Tetris.GB");
-    QCOMPARE(w.text1->text(), m_dir->filePath("Tetris.GB"));
-    QCOMPARE(w.Text2->text(), QString("TETRIS"));
-    QCOMPARE(w.Text3->text(), QString("ROM ONLY"));
-    QCOMPARE(w.Text4->text(), QString("256KBit"));
+    QCOMPARE(control<QLineEdit>(&w, "text1")->text(), m_dir->filePath("Tetris.GB"));
+    QCOMPARE(control<QLineEdit>(&w, "Text2")->text(), QString("TETRIS"));
+    QCOMPARE(control<QLineEdit>(&w, "Text3")->text(), QString("ROM ONLY"));
+    QCOMPARE(control<QLineEdit>(&w, "Text4")->text(), QString("256KBit"));
     clickFile(w, "zelda.gb");
-    QCOMPARE(w.Text2->text(), QString("ZELDA"));
-    QCOMPARE(w.Text3->text(), QString("?"));
-    QCOMPARE(w.Text4->text(), QString("..."));
+    QCOMPARE(control<QLineEdit>(&w, "Text2")->text(), QString("ZELDA"));
+    QCOMPARE(control<QLineEdit>(&w, "Text3")->text(), QString("?"));
+    QCOMPARE(control<QLineEdit>(&w, "Text4")->text(), QString("..."));
     clickFile(w, "short.gb");
-    QCOMPARE(w.Text2->text(), QString());
-    QCOMPARE(w.Text3->text(), QString());
-    QCOMPARE(w.Text4->text(), QString());
-    w.text1->setText(m_dir->filePath("Tetris.G")); // typing
-    QCOMPARE(w.Text2->text(), QString());
-    QCOMPARE(w.Combo1->currentText(), QString("As Text"));
-    QVERIFY(!w.Check1->isChecked());
-    QCOMPARE(w.Command3->text(), QString("Make List..."));
+    QCOMPARE(control<QLineEdit>(&w, "Text2")->text(), QString());
+    QCOMPARE(control<QLineEdit>(&w, "Text3")->text(), QString());
+    QCOMPARE(control<QLineEdit>(&w, "Text4")->text(), QString());
+    control<QLineEdit>(&w, "text1")->setText(m_dir->filePath("Tetris.G")); // typing
+    QCOMPARE(control<QLineEdit>(&w, "Text2")->text(), QString());
+    QCOMPARE(control<QComboBox>(&w, "Combo1")->currentText(), QString("As Text"));
+    QVERIFY(!control<QCheckBox>(&w, "Check1")->isChecked());
+    QCOMPARE(control<QPushButton>(&w, "Command3")->text(), QString("Make List..."));
 }
 
 void WindowsTest::doubleClickSelects() {
@@ -183,7 +185,7 @@ void WindowsTest::doubleClickSelects() {
     GameFileSelector& w = m_windows->romSelector();
     w.setDirectoryPath(m_dir->path());
     const QModelIndex index = fileIndex(w, "Tetris.GB");
-    doubleClick(w.File1, index);
+    doubleClick(control<QListView>(&w, "File1"), index);
     QCOMPARE(f->control<QLineEdit>("Text1")->text(), m_dir->filePath("Tetris.GB"));
     QVERIFY(!w.isVisible());
     QVERIFY(f->pad->isEnabled());
@@ -197,13 +199,13 @@ void WindowsTest::cancelKeepsTheTargetAndTheWindowItsPath() {
     QVERIFY(writeFile(m_dir->filePath("VGB.EXE"), "x"));
     w.setDirectoryPath(m_dir->path());
     clickFile(w, "VGB.EXE");
-    QTest::mouseClick(w.Command2, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(&w, "Command2"), Qt::LeftButton);
     QVERIFY(!w.isVisible());
     QVERIFY(f->pad->isEnabled());
     QCOMPARE(f->control<QLineEdit>("Text4")->text(), QString("/old/VGB.EXE"));
     f->pad->Picture4_Click();
-    QCOMPARE(w.text1->text(), m_dir->filePath("VGB.EXE"));
-    QTest::mouseClick(w.COmmand1, Qt::LeftButton);
+    QCOMPARE(control<QLineEdit>(&w, "text1")->text(), m_dir->filePath("VGB.EXE"));
+    QTest::mouseClick(control<QPushButton>(&w, "COmmand1"), Qt::LeftButton);
     QCOMPARE(f->control<QLineEdit>("Text4")->text(), m_dir->filePath("VGB.EXE"));
     QVERIFY(f->pad->isEnabled());
 }
@@ -213,7 +215,7 @@ void WindowsTest::reopensWhereItWasLeft() {
     GameFileSelector& w = m_windows->romSelector();
     QCOMPARE(w.pos(), f->pad->pos() + QPoint(1, 1)); // 10 twips inside the main window's corner
     w.setDirectoryPath(m_dir->filePath("sub"));
-    QTest::mouseClick(w.Command2, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(&w, "Command2"), Qt::LeftButton);
     w.move(w.pos() + QPoint(50, 20));
     const QPoint left = w.pos();
     f->pad->Picture3_Click();
@@ -227,7 +229,7 @@ void WindowsTest::unreadableDriveGoesBackToTheRoot() {
     GameFileSelector& w = m_windows->romSelector();
     w.setDirectoryPath(m_dir->path());
     w.selectDrive("/no-such-drive");
-    QCOMPARE(w.drive1->currentText(), QString("/"));
+    QCOMPARE(control<QComboBox>(&w, "drive1")->currentText(), QString("/"));
     QCOMPARE(w.directoryPath(), QString("/"));
 }
 
@@ -254,18 +256,19 @@ void WindowsTest::saveAndLoadWindowsLeaveTheMainWindowEnabled() {
     FileSelector& saver = m_windows->configSaver();
     QVERIFY(saver.isVisible());
     QVERIFY(f->pad->isEnabled());
-    QCOMPARE(saver.text1->text(), QString("TETRIS"));
+    QCOMPARE(control<QLineEdit>(&saver, "text1")->text(), QString("TETRIS"));
     QVERIFY(writeFile(m_dir->filePath("Tetris.Zemplo"), "x"));
     saver.setDirectoryPath(m_dir->path());
     clickFile(saver, "Tetris.Zemplo");
-    QCOMPARE(saver.text1->text(), QString("Tetris.Zemplo")); // the name alone
-    QTest::mouseClick(saver.Command2, Qt::LeftButton);
+    QCOMPARE(control<QLineEdit>(&saver, "text1")->text(),
+             QString("Tetris.Zemplo")); // the name alone
+    QTest::mouseClick(control<QPushButton>(&saver, "Command2"), Qt::LeftButton);
     QVERIFY(!saver.isVisible());
     f->pad->Picture9_Click();
     FileSelector& loader = m_windows->configLoader();
     QVERIFY(loader.isVisible());
     QVERIFY(f->pad->isEnabled());
-    QCOMPARE(loader.COmmand1->text(), QString("Load"));
+    QCOMPARE(control<QPushButton>(&loader, "COmmand1")->text(), QString("Load"));
 }
 
 void WindowsTest::aboutWindow() {
@@ -274,17 +277,17 @@ void WindowsTest::aboutWindow() {
     QVERIFY(about.isVisible());
     QVERIFY(!f->pad->isEnabled());
     QCOMPARE(about.pos(), f->pad->pos());
-    QCOMPARE(about.Command2->text(), QString("Go to the Rorizor site !"));
-    QTest::mouseClick(about.Command2, Qt::LeftButton);
-    QTest::mouseClick(about.Command2, Qt::LeftButton);
-    QTest::mouseClick(about.Label5, Qt::LeftButton);
+    QCOMPARE(control<QPushButton>(&about, "Command2")->text(), QString("Go to the Rorizor site !"));
+    QTest::mouseClick(control<QPushButton>(&about, "Command2"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(&about, "Command2"), Qt::LeftButton);
+    QTest::mouseClick(control<QLabel>(&about, "Label5"), Qt::LeftButton);
     QCOMPARE(m_opener.m_urls.size(), 3);
     QCOMPARE(m_opener.m_urls.at(0), AuthorAddresses().homePage);
     QCOMPARE(m_opener.m_urls.at(1), AuthorAddresses().homePage);
     QCOMPARE(m_opener.m_urls.at(2), QUrl("mailto:" + AuthorAddresses().email));
-    QVERIFY(about.Label5->text().startsWith("E-Mail: "));
+    QVERIFY(control<QLabel>(&about, "Label5")->text().startsWith("E-Mail: "));
     QVERIFY(about.isVisible());
-    QTest::mouseClick(about.Command1, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(&about, "Command1"), Qt::LeftButton);
     QVERIFY(!about.isVisible());
     QVERIFY(f->pad->isEnabled());
     about.move(about.pos() + QPoint(40, 30));
@@ -317,11 +320,13 @@ void WindowsTest::namesThatCannotBeUsedAndFoldersThatCannotBeRead() {
     const int rows = w.fileModel()->rowCount();
     QCOMPARE(w.fileModel()->fileName(rows - 1), QString()); // listed last, not usable
     QVERIFY(w.fileModel()->data(w.fileModel()->index(rows - 1)).toString().endsWith("(rename me)"));
-    QVERIFY2(w.Status->text().contains("not valid UTF-8"), qPrintable(w.Status->text()));
-    w.text1->setText("kept");
-    QTest::mouseClick(w.File1->viewport(), Qt::LeftButton, {},
-                      w.File1->visualRect(w.fileModel()->index(rows - 1)).center());
-    QCOMPARE(w.text1->text(), QString("kept"));
+    QVERIFY2(control<QLabel>(&w, "Status")->text().contains("not valid UTF-8"),
+             qPrintable(control<QLabel>(&w, "Status")->text()));
+    control<QLineEdit>(&w, "text1")->setText("kept");
+    QTest::mouseClick(
+        control<QListView>(&w, "File1")->viewport(), Qt::LeftButton, {},
+        control<QListView>(&w, "File1")->visualRect(w.fileModel()->index(rows - 1)).center());
+    QCOMPARE(control<QLineEdit>(&w, "text1")->text(), QString("kept"));
     const int dirRows = w.directoryModel()->rowCount();
     QCOMPARE(w.directoryModel()->pathAt(dirRows - 1), QString());
     // Qt cannot see these names either, so they are removed here, not by the temporary folder.
@@ -332,18 +337,18 @@ void WindowsTest::namesThatCannotBeUsedAndFoldersThatCannotBeRead() {
     QVERIFY(::mkfifo(QFile::encodeName(m_dir->filePath("pipe.gb")).constData(), 0600) == 0);
     w.refreshFiles();
     QCOMPARE(w.fileModel()->indexOf("pipe.gb"), -1);
-    w.text1->setText(m_dir->filePath("Tetris.GB"));
-    w.text1->setText(m_dir->filePath("pipe.gb"));
-    QCOMPARE(w.Text2->text(), QString());
+    control<QLineEdit>(&w, "text1")->setText(m_dir->filePath("Tetris.GB"));
+    control<QLineEdit>(&w, "text1")->setText(m_dir->filePath("pipe.gb"));
+    QCOMPARE(control<QLineEdit>(&w, "Text2")->text(), QString());
 
     // A folder that goes away while it is shown: the lists empty and the status says why.
     QDir(m_dir->path()).mkdir("gone");
     w.setDirectoryPath(m_dir->filePath("gone"));
-    QCOMPARE(w.Status->text(), QString());
+    QCOMPARE(control<QLabel>(&w, "Status")->text(), QString());
     QDir(m_dir->filePath("gone")).removeRecursively();
     w.refreshFiles();
-    QVERIFY2(w.Status->text().startsWith("This folder cannot be read: "),
-             qPrintable(w.Status->text()));
+    QVERIFY2(control<QLabel>(&w, "Status")->text().startsWith("This folder cannot be read: "),
+             qPrintable(control<QLabel>(&w, "Status")->text()));
 }
 
 void WindowsTest::makeListWritesAndOpensTheList() {
@@ -353,18 +358,18 @@ void WindowsTest::makeListWritesAndOpensTheList() {
     clickFile(w, "Tetris.GB");
     const QString txt = m_dir->filePath("GB_Roms.txt");
     const QString html = m_dir->filePath("GB_Roms.html");
-    QCOMPARE(w.Combo1->currentText(), QString("As Text"));
-    QVERIFY(!w.Check1->isChecked());
+    QCOMPARE(control<QComboBox>(&w, "Combo1")->currentText(), QString("As Text"));
+    QVERIFY(!control<QCheckBox>(&w, "Check1")->isChecked());
 
-    QTest::mouseClick(w.Command3, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(&w, "Command3"), Qt::LeftButton);
     QCOMPARE(m_opener.m_urls, QList<QUrl>{QUrl::fromLocalFile(txt)});
     QCOMPARE(readTextLines(txt).lines.size(), 5 + 3); // Tetris, zelda and the short one
     QVERIFY(!QFile::exists(html));
 
-    w.Combo1->setCurrentIndex(1);
-    w.Check1->setChecked(true);
+    control<QComboBox>(&w, "Combo1")->setCurrentIndex(1);
+    control<QCheckBox>(&w, "Check1")->setChecked(true);
     for (int round = 0; round < 2; ++round) // a second export replaces the first
-        QTest::mouseClick(w.Command3, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(&w, "Command3"), Qt::LeftButton);
     QCOMPARE(m_opener.m_urls.size(), 3);
     QCOMPARE(m_opener.m_urls.last(), QUrl::fromLocalFile(html));
     const QStringList page = readTextLines(html).lines;
@@ -374,12 +379,12 @@ void WindowsTest::makeListWritesAndOpensTheList() {
 
     // Typed choices other than the two items do nothing.
     for (const char* typed : {"as html", "As Text ", ""}) {
-        w.Combo1->setEditText(typed);
-        QTest::mouseClick(w.Command3, Qt::LeftButton);
+        control<QComboBox>(&w, "Combo1")->setEditText(typed);
+        QTest::mouseClick(control<QPushButton>(&w, "Command3"), Qt::LeftButton);
     }
     QCOMPARE(m_opener.m_urls.size(), 3);
     QVERIFY(w.isVisible());
-    QCOMPARE(w.text1->text(), m_dir->filePath("Tetris.GB"));
+    QCOMPARE(control<QLineEdit>(&w, "text1")->text(), m_dir->filePath("Tetris.GB"));
     QVERIFY(f->prompter.m_prompts.isEmpty());
 }
 
@@ -390,7 +395,7 @@ void WindowsTest::makeListThatCannotFinishWritesNothing() {
     w.setDirectoryPath(m_dir->path());
     {
         const FileSizeLimit diskFull(16);
-        QTest::mouseClick(w.Command3, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(&w, "Command3"), Qt::LeftButton);
     }
     QCOMPARE(f->prompter.m_prompts.size(), 1);
     QCOMPARE(f->prompter.m_prompts[0].title, QString("Ouch!..."));
@@ -412,7 +417,7 @@ void WindowsTest::makeListThatCannotFinishWritesNothing() {
             progress->cancel();
         }
     });
-    QTest::mouseClick(w.Command3, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(&w, "Command3"), Qt::LeftButton);
     QVERIFY(sawProgress);
     QVERIFY(!QFile::exists(m_dir->filePath("many/GB_Roms.txt")));
     QVERIFY(m_opener.m_urls.isEmpty());

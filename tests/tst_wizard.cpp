@@ -1,5 +1,6 @@
 #include "aboutwindow.h"
 #include "colorslots.h"
+#include "control.h"
 #include "launcherwindows.h"
 #include "padfixture.h"
 #include "paletwindow.h"
@@ -82,13 +83,13 @@ PaletWindow* WizardTest::openWizard() {
 }
 
 void WizardTest::setSliders(PaletWindow* w, int r, int g, int b) {
-    w->HScroll1->setValue(r);
-    w->HScroll2->setValue(g);
-    w->HScroll3->setValue(b);
+    control<QScrollBar>(w, "HScroll1")->setValue(r);
+    control<QScrollBar>(w, "HScroll2")->setValue(g);
+    control<QScrollBar>(w, "HScroll3")->setValue(b);
 }
 
 void WizardTest::save(PaletWindow* w) {
-    QTest::mouseClick(w->Command17, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "Command17"), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -163,9 +164,9 @@ void WizardTest::slotsAndClearCaptions() {
     QVERIFY(w);
     QCOMPARE(w->objectName(), QString("Palet"));
     QCOMPARE(w->windowTitle(), QString("Color Scheme Wizard"));
-    QCOMPARE(w->Command20->text(), QString("Idle..."));
-    QCOMPARE(w->Text2->text(), QString("#000000"));
-    QCOMPARE(w->Frame4->title(), QString("Brightness :  0"));
+    QCOMPARE(control<QPushButton>(w, "Command20")->text(), QString("Idle..."));
+    QCOMPARE(control<QLineEdit>(w, "Text2")->text(), QString("#000000"));
+    QCOMPARE(control<QGroupBox>(w, "Frame4")->title(), QString("Brightness :  0"));
     for (int slot = 0; slot < kSlotCount; ++slot) {
         const ColorSlot& s = colorSlots()[slot];
         QPushButton* button = w->findChild<QPushButton*>(QString("Command%1").arg(s.button));
@@ -174,7 +175,7 @@ void WizardTest::slotsAndClearCaptions() {
         QCOMPARE(w->findChild<QLineEdit*>(QString("Text%1").arg(s.swatch)), w->swatch(slot));
         QCOMPARE(swatchColor(w, slot), QColor(Qt::white));
         QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(w->Command20->text(), QString::fromLatin1(s.clearCaption));
+        QCOMPARE(control<QPushButton>(w, "Command20")->text(), QString::fromLatin1(s.clearCaption));
     }
 }
 
@@ -184,10 +185,10 @@ void WizardTest::redColourZeroSaved() {
     QVERIFY(!f->pad->isVisible());
     QVERIFY(w->isVisible());
     setSliders(w, 255, 0, 0);
-    QCOMPARE(w->Text1->palette().color(QPalette::Base), QColor(255, 0, 0));
+    QCOMPARE(control<QLineEdit>(w, "Text1")->palette().color(QPalette::Base), QColor(255, 0, 0));
     QTest::mouseClick(w->slotButton(0), Qt::LeftButton);
     QCOMPARE(swatchColor(w, 0), QColor(255, 0, 0));
-    QCOMPARE(w->Command20->text(), QString("Clear color 0"));
+    QCOMPARE(control<QPushButton>(w, "Command20")->text(), QString("Clear color 0"));
     save(w);
     QCOMPARE(readAll(m_cfg), QByteArray("-color0 #FF0000\r\n'Zemplo.CC0255000000\r\n"));
     QCOMPARE(f->control<QPushButton>("Command5")->text(), QString("Kill PUZZLE.cfg !"));
@@ -206,7 +207,7 @@ void WizardTest::rgbCodeAndTagDigits() {
     f->control<QLineEdit>("Text1")->setText(m_rom);
     PaletWindow* w = openWizard();
     setSliders(w, 5, 0, 10);
-    QCOMPARE(w->Text2->text(), QString("#05000A"));
+    QCOMPARE(control<QLineEdit>(w, "Text2")->text(), QString("#05000A"));
     QTest::mouseClick(w->slotButton(4), Qt::LeftButton);
     QCOMPARE(w->model().tag(4), QString("CS0005000010"));
     QCOMPARE(w->model().line(4), QString("-spritecolor0 #05000A"));
@@ -219,27 +220,28 @@ void WizardTest::clearAndResetAll() {
     QTest::mouseClick(w->slotButton(0), Qt::LeftButton);
     QTest::mouseClick(w->slotButton(1), Qt::LeftButton);
     QTest::mouseClick(w->slotButton(0), Qt::LeftButton);
-    QTest::mouseClick(w->Command20, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "Command20"), Qt::LeftButton);
     QVERIFY(!w->model().isSet(0));
     QCOMPARE(swatchColor(w, 0), QColor(Qt::white));
-    QCOMPARE(w->Command20->text(), QString("Idle..."));
-    QTest::mouseClick(w->Command20, Qt::LeftButton); // nothing selected: nothing happens
+    QCOMPARE(control<QPushButton>(w, "Command20")->text(), QString("Idle..."));
+    QTest::mouseClick(control<QPushButton>(w, "Command20"),
+                      Qt::LeftButton); // nothing selected: nothing happens
     QVERIFY(w->model().isSet(1));
-    QTest::mouseClick(w->Command21, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "Command21"), Qt::LeftButton);
     QVERIFY(!w->model().isSet(1));
     QCOMPARE(swatchColor(w, 1), QColor(Qt::white));
-    QCOMPARE(w->HScroll1->value(), 1); // sliders untouched
+    QCOMPARE(control<QScrollBar>(w, "HScroll1")->value(), 1); // sliders untouched
 }
 
 void WizardTest::brightnessOnly() {
     f->control<QLineEdit>("Text1")->setText(m_rom);
     PaletWindow* w = openWizard();
-    w->HScroll4->setSliderDown(true);
-    w->HScroll4->setSliderPosition(-20);
-    QCOMPARE(w->Frame4->title(), QString("Brightness : -20"));
-    w->HScroll4->setSliderPosition(50);
-    w->HScroll4->setSliderDown(false);
-    QCOMPARE(w->Frame4->title(), QString("Brightness :  50"));
+    control<QScrollBar>(w, "HScroll4")->setSliderDown(true);
+    control<QScrollBar>(w, "HScroll4")->setSliderPosition(-20);
+    QCOMPARE(control<QGroupBox>(w, "Frame4")->title(), QString("Brightness : -20"));
+    control<QScrollBar>(w, "HScroll4")->setSliderPosition(50);
+    control<QScrollBar>(w, "HScroll4")->setSliderDown(false);
+    QCOMPARE(control<QGroupBox>(w, "Frame4")->title(), QString("Brightness :  50"));
     save(w);
     QCOMPARE(readAll(m_cfg), QByteArray("-brightness  50\r\n'Zemplo.CBR050\r\n"));
 }
@@ -249,7 +251,7 @@ void WizardTest::reopeningRestoresFromTheFile() {
     PaletWindow* w = openWizard();
     setSliders(w, 16, 32, 160);
     QTest::mouseClick(w->slotButton(15), Qt::LeftButton);
-    w->HScroll4->setValue(-5);
+    control<QScrollBar>(w, "HScroll4")->setValue(-5);
     save(w);
     const QByteArray first = readAll(m_cfg);
     QCOMPARE(first, QByteArray("-backgroundcolor3 #1020A0\r\n-brightness -5\r\n"
@@ -257,11 +259,11 @@ void WizardTest::reopeningRestoresFromTheFile() {
     w = openWizard();
     QCOMPARE(swatchColor(w, 15), QColor(16, 32, 160));
     QCOMPARE(swatchColor(w, 0), QColor(Qt::white));
-    QCOMPARE(w->HScroll4->value(), -5);
-    QCOMPARE(w->Frame4->title(), QString("Brightness : -5"));
-    QCOMPARE(w->HScroll1->value(), 0);
-    QCOMPARE(w->Text2->text(), QString("#000000"));
-    QCOMPARE(w->Command20->text(), QString("Idle..."));
+    QCOMPARE(control<QScrollBar>(w, "HScroll4")->value(), -5);
+    QCOMPARE(control<QGroupBox>(w, "Frame4")->title(), QString("Brightness : -5"));
+    QCOMPARE(control<QScrollBar>(w, "HScroll1")->value(), 0);
+    QCOMPARE(control<QLineEdit>(w, "Text2")->text(), QString("#000000"));
+    QCOMPARE(control<QPushButton>(w, "Command20")->text(), QString("Idle..."));
     save(w);
     QCOMPARE(readAll(m_cfg), first);
 }
@@ -274,7 +276,7 @@ void WizardTest::cancelAndFrameCloseLeaveTheFile() {
     QCOMPARE(swatchColor(w, 1), QColor(1, 2, 3));
     setSliders(w, 9, 9, 9);
     QTest::mouseClick(w->slotButton(2), Qt::LeftButton);
-    QTest::mouseClick(w->Command18, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "Command18"), Qt::LeftButton);
     QCOMPARE(readAll(m_cfg), QByteArray("-nosound\r\n'Zemplo.CC1001002003\r\n"));
     QCOMPARE(f->control<QPushButton>("Command5")->text(), QString("caption kept"));
     QVERIFY(f->pad->isVisible());
@@ -300,7 +302,7 @@ void WizardTest::windowBeforeBackground() {
 void WizardTest::aboutFromTheWizard() {
     f->control<QLineEdit>("Text1")->setText(m_rom);
     PaletWindow* w = openWizard();
-    QTest::mouseClick(w->Command19, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "Command19"), Qt::LeftButton);
     QVERIFY(m_windows->about().isVisible());
     QVERIFY(w->isVisible());
     QVERIFY(!f->pad->isVisible());
@@ -317,7 +319,7 @@ void WizardTest::secondOpeningFindsTheOpenWizard() {
     QCOMPARE(std::count_if(windows.begin(), windows.end(),
                            [](QWidget* w) { return qobject_cast<PaletWindow*>(w) != nullptr; }),
              1);
-    QTest::mouseClick(first->Command18, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(first, "Command18"), Qt::LeftButton);
     QTRY_VERIFY(f->pad->isVisible());
     QVERIFY(openWizard());
 }

@@ -30,6 +30,11 @@ public:
     void Label5_Click();   // a new mail
     void Command1_Click(); // "Ok..."
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     QLabel* Label2 = nullptr;        // program name
     QLabel* Label3 = nullptr;        // author credit
     QLabel* Label4 = nullptr;        // notice
@@ -39,11 +44,6 @@ public:
     QPushButton* Command2 = nullptr; // home page
     QPushButton* Command1 = nullptr; // "Ok..."
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     UrlOpener& m_opener;
     QWidget* m_mainWindow;
     AuthorAddresses m_addresses;

@@ -92,6 +92,14 @@ void FileSelector::buildControls(const SelectorSpec& spec, int extraWidth) {
     Status = named(new QLabel(this), "Status", QRect(6, 292, kBrowseWidth + extraWidth - 12, 20));
 }
 
+QString FileSelector::chosenText() const {
+    return text1->text();
+}
+
+void FileSelector::proposeName(const QString& name) {
+    text1->setText(name);
+}
+
 QRect FileSelector::extraArea() const {
     return QRect(kBrowseWidth, 4, m_extraWidth - 6, kHeight - 8);
 }

@@ -48,6 +48,9 @@ public:
     void refreshFiles();
 
     QString directoryPath() const;
+    // The name or path in the window's text box, and a name proposed into it.
+    QString chosenText() const;
+    void proposeName(const QString& name);
     void setDirectoryPath(const QString& path);
     void selectDrive(const QString& rootPath);
 
@@ -59,6 +62,10 @@ public:
     void Command1_Click();
     void Command2_Click();
 
+    DirectoryListModel* directoryModel() const { return m_dirs; }
+    FileListModel* fileModel() const { return m_files; }
+
+protected:
     QComboBox* drive1 = nullptr;     // mounted file systems
     QListView* Dir1 = nullptr;       // folders
     QListView* File1 = nullptr;      // files matching the pattern
@@ -67,10 +74,6 @@ public:
     QPushButton* Command2 = nullptr; // Cancel
     QLabel* Status = nullptr;        // why a folder shows fewer entries than it holds
 
-    DirectoryListModel* directoryModel() const { return m_dirs; }
-    FileListModel* fileModel() const { return m_files; }
-
-protected:
     // Closing by the frame is a Cancel: the main window must not stay disabled.
     void closeEvent(QCloseEvent* event) override;
     // Room to the right of the browsing controls for a window's own controls.

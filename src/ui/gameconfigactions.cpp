@@ -6,16 +6,14 @@
 #include "pad.h"
 #include "prompter.h"
 
-#include <QLineEdit>
-
 GameConfigActions::GameConfigActions(Pad& pad, Prompter& prompter)
     : m_pad(pad), m_prompter(prompter) {}
 
 bool GameConfigActions::save(FileSelector& saver) {
-    const QString name = saver.text1->text();
+    const QString name = saver.chosenText();
     if (name.isEmpty()) {
         // The game's own name is proposed; a second Save uses it.
-        saver.text1->setText(m_pad.romName());
+        saver.proposeName(m_pad.romName());
         m_prompter.critical(&saver, messageTitle(MessageTitle::Info),
                             QStringLiteral("No name given, Internal name is auto-submitted !"));
         return false;

@@ -25,6 +25,7 @@ public:
     // How long an export runs before it shows its progress; tests make it show at once.
     void setProgressDelay(int milliseconds) { m_progressDelay = milliseconds; }
 
+private:
     QLineEdit* Text2 = nullptr;  // title
     QLineEdit* Text3 = nullptr;  // cartridge type
     QLineEdit* Text4 = nullptr;  // ROM size
@@ -35,7 +36,6 @@ public:
     QFrame* Line1 = nullptr;
     QFrame* Line2 = nullptr;
 
-private:
     UrlOpener& m_opener;
     Prompter& m_prompter;
     int m_progressDelay = 500;

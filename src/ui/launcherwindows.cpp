@@ -98,7 +98,7 @@ FileSelector& LauncherWindows::configSaver() {
             [this, saver = w.get()](const QString&) { return m_gameConfig.save(*saver); });
         w->placeOnMainWindow();
         // A new configuration is proposed under the game's own name.
-        w->text1->setText(m_pad.romName());
+        w->proposeName(m_pad.romName());
         return w;
     });
 }

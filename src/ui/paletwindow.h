@@ -36,6 +36,14 @@ public:
     QLineEdit* swatch(int slot) const { return m_swatches[slot]; }
     QPushButton* slotButton(int slot) const { return m_buttons[slot]; }
 
+signals:
+    // Saved or cancelled: the main window is back and this window can go.
+    void finished();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
     QGroupBox* Frame1 = nullptr;      // "RGB Color selector"
     QGroupBox* Frame2 = nullptr;      // "Sample"
     QGroupBox* Frame3 = nullptr;      // "RGB Code"
@@ -52,14 +60,6 @@ public:
     QPushButton* Command20 = nullptr; // clear the selected slot
     QPushButton* Command21 = nullptr; // reset every slot
 
-signals:
-    // Saved or cancelled: the main window is back and this window can go.
-    void finished();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     void buildMixer();
     void buildSlots();
     void buildBottom();
