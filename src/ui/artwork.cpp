@@ -97,15 +97,28 @@ QSize buttonSize(Button which) {
     return {};
 }
 
+namespace {
+
+// The handheld's screen band, framed, with the pen left dark for its text.
+void drawScreenBand(QPainter& p, const QRect& screen) {
+    p.fillRect(screen, kScreenPale);
+    p.setPen(kScreenDark);
+    p.drawRect(screen.adjusted(0, 0, -1, -1));
+}
+
+// The cartridge-label side: what the launcher drives.
+void drawLabelSide(QPainter& p, const QRect& label) {
+    drawFace(p, label, QColor(0x50, 0x50, 0x88), QColor(0x20, 0x20, 0x48));
+}
+
+} // namespace
+
 QPixmap logo() {
     QPixmap pixmap(421, 51);
     pixmap.fill(kShell);
     QPainter p(&pixmap);
-    // The handheld's screen band.
     const QRect screen(4, 4, 300, 43);
-    p.fillRect(screen, kScreenPale);
-    p.setPen(kScreenDark);
-    p.drawRect(screen.adjusted(0, 0, -1, -1));
+    drawScreenBand(p, screen);
     for (int y = screen.top() + 3; y < screen.bottom(); y += 3)
         p.fillRect(QRect(screen.left() + 1, y, screen.width() - 2, 1), kScreenLight);
     p.setFont(pixelFont(30));
@@ -113,9 +126,8 @@ QPixmap logo() {
     p.drawText(screen.translated(2, 2), Qt::AlignCenter, QStringLiteral("ZEMPLO 97"));
     p.setPen(kScreenDark);
     p.drawText(screen, Qt::AlignCenter, QStringLiteral("ZEMPLO 97"));
-    // The cartridge-label side: what it drives.
     const QRect label(310, 4, 107, 43);
-    drawFace(p, label, QColor(0x50, 0x50, 0x88), QColor(0x20, 0x20, 0x48));
+    drawLabelSide(p, label);
     p.setFont(pixelFont(11));
     p.setPen(QColor(0xE0, 0xE0, 0xFF));
     p.drawText(label.adjusted(0, 4, 0, -20), Qt::AlignCenter, QStringLiteral("front end for"));
@@ -130,13 +142,11 @@ QImage badge() {
     image.fill(kShell);
     QPainter p(&image);
     const QRect screen(2, 2, 84, 17);
-    p.fillRect(screen, kScreenPale);
-    p.setPen(kScreenDark);
-    p.drawRect(screen.adjusted(0, 0, -1, -1));
+    drawScreenBand(p, screen);
     p.setFont(pixelFont(12));
     p.drawText(screen, Qt::AlignCenter, QStringLiteral("ZEMPLO 97"));
     const QRect label(2, 20, 84, 9);
-    drawFace(p, label, QColor(0x50, 0x50, 0x88), QColor(0x20, 0x20, 0x48));
+    drawLabelSide(p, label);
     p.setFont(pixelFont(8));
     p.setPen(QColor(0xFF, 0xE0, 0x40));
     p.drawText(label, Qt::AlignCenter, QStringLiteral("VGB-DOS"));
