@@ -631,6 +631,8 @@ void PadTest::previewWrapsAtBlanksOnly() {
     const QStringList lines = text->toPlainText().split('\n');
     QVERIFY(lines.size() > 2);
     QCOMPARE(lines.join(' '), session.commandLine); // broken at blanks only
+    for (const QString& line : lines.mid(1))        // each further line starts an option
+        QVERIFY2(line.startsWith('-') || line.startsWith("D:"), qPrintable(line));
     const QFontMetrics metrics(text->font());
     for (const QString& line : lines)
         QVERIFY2(metrics.horizontalAdvance(line) <= text->viewport()->width(), qPrintable(line));

@@ -15,21 +15,25 @@
 
 namespace {
 
-// The line with some of its blanks turned into line breaks, so that each piece fits; a piece
-// that cannot fit stays whole. "Use it !" turns the breaks back into blanks.
+// The line with some of its blanks turned into line breaks, so that each piece fits: only a
+// blank before an option ("-video 1" stays whole, its value included) or after the program
+// name breaks. A piece that cannot fit stays whole. "Use it !" turns the breaks back into blanks.
 QString wrapAtBlanks(QString line, const std::function<bool(const QString&)>& fits) {
-    qsizetype start = 0, lastBlank = -1;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        if (line.at(i) != QLatin1Char(' '))
+    const auto breakable = [&](qsizetype i) {
+        return line.at(i) == QLatin1Char(' ') &&
+               (line.indexOf(QLatin1Char(' ')) == i ||
+                (i + 1 < line.size() && line.at(i + 1) == QLatin1Char('-')));
+    };
+    qsizetype start = 0, lastBreak = -1;
+    for (qsizetype i = 0; i <= line.size(); ++i) {
+        if (i < line.size() && !breakable(i))
             continue;
-        if (!fits(line.mid(start, i - start)) && lastBlank > start) {
-            line[lastBlank] = QLatin1Char('\n');
-            start = lastBlank + 1;
+        if (!fits(line.mid(start, i - start)) && lastBreak > start) {
+            line[lastBreak] = QLatin1Char('\n');
+            start = lastBreak + 1;
         }
-        lastBlank = i;
+        lastBreak = i;
     }
-    if (!fits(line.mid(start)) && lastBlank > start)
-        line[lastBlank] = QLatin1Char('\n');
     return line;
 }
 
