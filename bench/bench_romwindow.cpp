@@ -72,6 +72,6 @@ int main(int argc, char* argv[]) {
     std::printf("  ROM window lists and draws %.2f ms (ratio %.1f)\n", median(listing),
                 median(listing) / median(bare));
     std::printf("  click: path and header     %.3f ms (%s)\n", median(click),
-                qPrintable(window.Text2->text()));
+                qPrintable(window.findChild<QLineEdit*>(QStringLiteral("Text2"))->text()));
     return 0;
 }
