@@ -64,10 +64,13 @@ RomFolderRead readRomFolder(const QString& directory, const RomListProgress& pro
         }
     }
     // The directory's own order is a hash order on our file systems: lists come in name order.
-    const NameOrder byName;
-    std::sort(read.rows.begin(), read.rows.end(), [&](const RomListRow& a, const RomListRow& b) {
-        return byName(a.fileName, b.fileName) ||
-               (a.fileName == b.fileName && a.rawName < b.rawName);
-    });
+    QStringList names;
+    for (const RomListRow& row : read.rows)
+        names << row.fileName;
+    std::vector<RomListRow> sorted;
+    sorted.reserve(read.rows.size());
+    for (const qsizetype at : NameOrder().order(names))
+        sorted.push_back(std::move(read.rows[size_t(at)]));
+    read.rows = std::move(sorted);
     return read;
 }

@@ -2,8 +2,6 @@
 
 #include "nameorder.h"
 
-#include <functional>
-
 #include "fileexist.h"
 #include "openfolder.h"
 
@@ -35,8 +33,11 @@ bool entryIs(int folder, const dirent* entry, FolderEntries kind) {
 }
 
 void sortByName(QStringList& names) {
-    const NameOrder byName;
-    std::sort(names.begin(), names.end(), std::cref(byName));
+    QStringList sorted;
+    sorted.reserve(names.size());
+    for (const qsizetype at : NameOrder().order(names))
+        sorted << names[at];
+    names = std::move(sorted);
 }
 
 } // namespace
