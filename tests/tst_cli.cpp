@@ -2,6 +2,7 @@
 #include "inisettingsstore.h"
 #include "romimage.h"
 #include "settingsio.h"
+#include "version.h"
 
 #include <QDir>
 #include <QProcess>
@@ -149,7 +150,7 @@ void CliTest::helpAndVersion() {
     QTemporaryDir dir;
     Run run = runLauncher({"--version"}, dir.path());
     QCOMPARE(run.status, 0);
-    QVERIFY(run.out.contains("v2.63"));
+    QVERIFY(run.out.contains(QString("v") + kProductVersion));
     run = runLauncher({"--help"}, dir.path());
     QCOMPARE(run.status, 0);
     QVERIFY(run.out.contains("--print-command"));
