@@ -69,7 +69,7 @@ RomFolderRead readRomFolder(const QString& directory, const RomListProgress& pro
         names << row.fileName;
     std::vector<RomListRow> sorted;
     sorted.reserve(read.rows.size());
-    for (const qsizetype at : NameOrder().order(names))
+    for (const qsizetype at : nameOrder(names))
         sorted.push_back(std::move(read.rows[size_t(at)]));
     read.rows = std::move(sorted);
     return read;

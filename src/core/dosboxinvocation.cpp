@@ -2,6 +2,7 @@
 
 #include "appfolders.h"
 #include "hostpath.h"
+#include "regularfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,10 +13,6 @@
 #include <unistd.h>
 
 namespace {
-
-bool standsThere(const QFileInfo& info) {
-    return info.exists() || info.isSymLink();
-}
 
 // The nearest folder of `path` that exists, where a missing file and its folders would be made.
 QString nearestExistingFolder(const QString& path) {
@@ -82,7 +79,7 @@ QString foreseeDosBoxConfig(const QString& path) {
     const QFileInfo info(path);
     if (info.isFile())
         return path;
-    if (standsThere(info))
+    if (somethingStandsAt(path))
         return {};
     const QString folder = nearestExistingFolder(path);
     const bool creatable = QFileInfo(folder).isDir() &&
@@ -94,7 +91,7 @@ QString provideDosBoxConfig(const QString& path) {
     const QFileInfo info(path);
     if (info.isFile())
         return path;
-    if (standsThere(info) || !QDir().mkpath(info.absolutePath()))
+    if (somethingStandsAt(path) || !QDir().mkpath(info.absolutePath()))
         return {};
     return createExclusively(path, dosboxConfigText()) ? path : QString();
 }

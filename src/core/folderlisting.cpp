@@ -35,7 +35,7 @@ bool entryIs(int folder, const dirent* entry, FolderEntries kind) {
 void sortByName(QStringList& names) {
     QStringList sorted;
     sorted.reserve(names.size());
-    for (const qsizetype at : NameOrder().order(names))
+    for (const qsizetype at : nameOrder(names))
         sorted << names[at];
     names = std::move(sorted);
 }

@@ -2,6 +2,7 @@
 
 #include "dosname.h"
 #include "launchfolderlayout.h"
+#include "regularfile.h"
 #include "textfile.h"
 
 #include <QCryptographicHash>
@@ -24,16 +25,24 @@ bool ownedAs(const QString& path, mode_t type) {
            (status.st_mode & S_IFMT) == type && status.st_uid == ::geteuid();
 }
 
-bool standsThere(const QString& path) {
-    struct stat status {};
-    return ::lstat(QFile::encodeName(path).constData(), &status) == 0;
+QStringList filesBeside(const QString& directory) {
+    return QDir(directory).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+// Another ROM (*.gb in any letter case) whose base name is `base` in another letter case.
+bool hasTwinAmong(const QStringList& files, const QString& base) {
+    return std::any_of(files.begin(), files.end(), [&](const QString& name) {
+        const auto [other, ext] = splitName(name);
+        return ext.compare(QLatin1String("gb"), Qt::CaseInsensitive) == 0 && other != base &&
+               other.compare(base, Qt::CaseInsensitive) == 0;
+    });
 }
 
 // Whatever else stands there (a link, a file, a folder of another user) goes first.
 QString makeOwnFolder(const QString& path) {
     if (isOwnFolder(path))
         return {};
-    if (standsThere(path)) {
+    if (somethingStandsAt(path)) {
         const bool gone = QFileInfo(path).isDir() && !QFileInfo(path).isSymLink()
                               ? QDir(path).removeRecursively()
                               : ::unlink(QFile::encodeName(path).constData()) == 0;
@@ -68,14 +77,7 @@ QString launchCacheRoot() {
 
 bool hasLetterCaseTwin(const QString& romPath) {
     const QFileInfo rom(romPath);
-    const QString base = splitName(rom.fileName()).first;
-    const QStringList roms =
-        QDir(rom.absolutePath())
-            .entryList({QStringLiteral("*.gb")}, QDir::Files | QDir::Hidden | QDir::System);
-    return std::any_of(roms.begin(), roms.end(), [&](const QString& name) {
-        const QString other = splitName(name).first;
-        return other != base && other.compare(base, Qt::CaseInsensitive) == 0;
-    });
+    return hasTwinAmong(filesBeside(rom.absolutePath()), splitName(rom.fileName()).first);
 }
 
 LaunchFolderPlan planLaunchFolder(const QString& romPath, const QString& cacheRoot) {
@@ -95,11 +97,11 @@ LaunchFolderPlan planLaunchFolder(const QString& romPath, const QString& cacheRo
     plan.romDosName = name + QLatin1Char('.') + extension;
 
     // One link per DOS extension, to the best-ranked file of the ROM's base name.
-    const bool exactOnly = hasLetterCaseTwin(plan.romPath);
-    std::map<QString, std::pair<int, QString>> targets{{extension, {-1, plan.romPath}}};
+    // One read of the folder serves both the twin check and the links.
     const QString directory = rom.absolutePath();
-    const QStringList beside =
-        QDir(directory).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    const QStringList beside = filesBeside(directory);
+    const bool exactOnly = hasTwinAmong(beside, romBase);
+    std::map<QString, std::pair<int, QString>> targets{{extension, {-1, plan.romPath}}};
     for (const QString& fileName : beside) {
         const auto [base, ext] = splitName(fileName);
         const bool exact = base == romBase;
@@ -130,7 +132,7 @@ QString makeLaunchFolder(const LaunchFolderPlan& plan) {
             return error;
     }
     const QString record = romRecordOf(plan.folder);
-    if (standsThere(record) && !isOwnRegularFile(record) && QFileInfo(record).isDir())
+    if (somethingStandsAt(record) && !isOwnRegularFile(record) && QFileInfo(record).isDir())
         QDir(record).removeRecursively(); // the writer replaces a link or file, not a folder
     const QString written = writeTextLines(record, {plan.romPath});
     if (!written.isEmpty())
@@ -146,7 +148,7 @@ QString makeLaunchFolder(const LaunchFolderPlan& plan) {
     for (const LaunchLink& link : plan.links) {
         const QString at = joinPath(plan.drive, link.dosName);
         linked << link.dosName;
-        if (standsThere(at))
+        if (somethingStandsAt(at))
             continue; // a file the emulator left, still to be swept: it is not replaced
         if (!QFile::link(link.target, at))
             return QStringLiteral("The link %1 cannot be made.").arg(at);

@@ -2,6 +2,7 @@
 
 #include "launchfolderlayout.h"
 #include "openfolder.h"
+#include "regularfile.h"
 #include "textfile.h"
 
 #include <QDir>
@@ -40,15 +41,10 @@ std::vector<Entry> entriesOf(const QString& drive) {
     return entries;
 }
 
-bool standsThere(const QByteArray& path) {
-    struct stat status {};
-    return ::lstat(path.constData(), &status) == 0;
-}
-
 QString reasonOf(int error) {
     if (error == EEXIST || error == ENOTEMPTY)
         return QStringLiteral("a file of that name is already there");
-    return QString::fromLocal8Bit(std::strerror(error));
+    return systemReason(error);
 }
 
 // Moves a regular file or a folder. Without `replace`, never over anything that stands at
@@ -63,13 +59,13 @@ QString moveEntry(const QString& from, const QString& to, bool replace) {
                              RENAME_NOREPLACE);
         if (result != 0 && errno == EINVAL) { // a file system without it: look, then rename
             errno = EEXIST;
-            result = standsThere(target) ? -1 : ::rename(source.constData(), target.constData());
+            result = somethingStandsAt(to) ? -1 : ::rename(source.constData(), target.constData());
         }
     }
     if (result == 0)
         return {};
     const int error = errno;
-    if (error != EXDEV || QFileInfo(from).isDir() || standsThere(target))
+    if (error != EXDEV || QFileInfo(from).isDir() || somethingStandsAt(to))
         return reasonOf(error);
     if (!QFile::copy(from, to))
         return QStringLiteral("it could not be copied to the ROM's file system");

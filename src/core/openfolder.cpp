@@ -1,5 +1,7 @@
 #include "openfolder.h"
 
+#include "regularfile.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -12,7 +14,7 @@ OpenFolder::OpenFolder(const QString& path) {
     if (fd >= 0)
         m_dir = ::fdopendir(fd);
     if (!m_dir) {
-        m_error = QString::fromLocal8Bit(std::strerror(errno));
+        m_error = systemReason(errno);
         if (fd >= 0)
             ::close(fd);
     }

@@ -16,7 +16,7 @@ QString typeProblem(mode_t mode) {
 QString openProblem(int error) {
     if (error == ENOENT || error == ENOTDIR)
         return QStringLiteral("no such file");
-    return QString::fromLocal8Bit(std::strerror(error));
+    return systemReason(error);
 }
 
 } // namespace
@@ -63,4 +63,13 @@ QString openRegularFile(QFile& file, const QString& path) {
         return file.errorString();
     }
     return {};
+}
+
+bool somethingStandsAt(const QString& path) {
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0;
+}
+
+QString systemReason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
 }

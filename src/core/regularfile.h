@@ -18,3 +18,9 @@ RegularFileOpen openRegularAt(int folder, const char* name);
 // Opens `path` for reading when it is a regular file. Returns "" on success, else why the
 // file cannot be read; `file` is then left closed.
 QString openRegularFile(QFile& file, const QString& path);
+
+// Whether anything stands at `path` itself, a dangling link included (a link is not followed).
+bool somethingStandsAt(const QString& path);
+
+// The system's words for an error number.
+QString systemReason(int error);

@@ -1,5 +1,7 @@
 #include "replacefile.h"
 
+#include "regularfile.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -11,10 +13,6 @@
 #include <unistd.h>
 
 namespace {
-
-QString reason(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
-}
 
 // The mode a new file gets: what open(0666) would give under the process's umask, or the mode
 // of the regular file it replaces.
@@ -35,7 +33,7 @@ QString writeAll(int fd, const QByteArray& bytes) {
             continue;
         if (n <= 0) {
             if (n < 0 && done == 0)
-                return reason(errno);
+                return systemReason(errno);
             break;
         }
         done += n;
@@ -57,16 +55,17 @@ QString replaceFile(const QString& path, const QByteArray& bytes) {
         QByteArrayLiteral(".XXXXXX");
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
-        return reason(errno);
+        return systemReason(errno);
     QString error = writeAll(fd, bytes);
     if (error.isEmpty() && ::fchmod(fd, modeFor(target)) != 0)
-        error = reason(errno);
+        error = systemReason(errno);
     if (error.isEmpty() && ::fsync(fd) != 0)
-        error = reason(errno);
+        error = systemReason(errno);
     if (::close(fd) != 0 && error.isEmpty())
-        error = reason(errno);
+        error = systemReason(errno);
     if (error.isEmpty() && ::rename(temporary.constData(), target.constData()) != 0)
-        error = errno == EISDIR ? QStringLiteral("a folder stands in its place") : reason(errno);
+        error =
+            errno == EISDIR ? QStringLiteral("a folder stands in its place") : systemReason(errno);
     if (!error.isEmpty())
         ::unlink(temporary.constData());
     return error;
