@@ -139,12 +139,19 @@ QString MonkeyTest::act(QRandomGenerator& random, Pad& pad) {
         doubleClick(target, at);
         return "double-click " + where;
     case 3: {
-        static const Qt::Key keys[] = {Qt::Key_Return,    Qt::Key_Escape, Qt::Key_Tab,
-                                       Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Up,
-                                       Qt::Key_Down,      Qt::Key_Space,  Qt::Key_End};
-        const Qt::Key key = keys[random.bounded(9)];
-        QTest::keyClick(control, key);
-        return QString("key %1 on %2").arg(key).arg(where);
+        // Keys go where a keyboard sends them, to the control with the focus, or to the one
+        // picked; Shift+Tab is Tab with Shift held.
+        static const Qt::Key keys[] = {
+            Qt::Key_Return, Qt::Key_Escape,   Qt::Key_Tab,  Qt::Key_Backtab, Qt::Key_Backspace,
+            Qt::Key_Delete, Qt::Key_Up,       Qt::Key_Down, Qt::Key_Left,    Qt::Key_Right,
+            Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_Space,   Qt::Key_End};
+        const Qt::Key key = keys[random.bounded(int(std::size(keys)))];
+        QWidget* focus = QApplication::focusWidget();
+        QWidget* receiver = focus && random.bounded(2) ? focus : control;
+        const Qt::KeyboardModifiers modifiers =
+            key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier;
+        QTest::keyClick(receiver, key == Qt::Key_Backtab ? Qt::Key_Tab : key, modifiers);
+        return QString("key %1 on %2").arg(key).arg(receiver == focus ? "the focus" : where);
     }
     case 4: {
         static const QStringList texts = {"a", "zelda.gb", "/",    "..",     " ",

@@ -4,11 +4,13 @@
 
 #include "urlopener.h"
 
+#include "keyboardaccess.h"
 #include "named.h"
 
 #include <QCloseEvent>
 #include <QEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -48,7 +50,10 @@ AboutWindow::AboutWindow(UrlOpener& opener, QWidget* mainWindow, AuthorAddresses
     QPalette link = Label5->palette();
     link.setColor(QPalette::WindowText, Qt::blue);
     Label5->setPalette(link);
+    // A link the keyboard reaches too: Tab stops on it, Space or Return writes the mail.
+    Label5->setFocusPolicy(Qt::StrongFocus);
     Label5->installEventFilter(this);
+    nameForScreenReaders(Label5, Label5->text(), QStringLiteral("Write to the author"));
 
     Command2 = named(new QPushButton(QStringLiteral("Go to the Rorizor site !"), this), "Command2",
                      QRect(10, 156, 280, 28));
@@ -56,6 +61,9 @@ AboutWindow::AboutWindow(UrlOpener& opener, QWidget* mainWindow, AuthorAddresses
         named(new QPushButton(QStringLiteral("Ok..."), this), "Command1", QRect(100, 192, 100, 28));
     connect(Command2, &QPushButton::clicked, this, &AboutWindow::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &AboutWindow::Command1_Click);
+    setReadingOrder(this, {"Label5", "Command2", "Command1"});
+    pressButtonsOnReturn(this);
+    onEscape(this, [this] { Command1_Click(); });
 }
 
 void AboutWindow::placeOnMainWindow() {
@@ -63,10 +71,28 @@ void AboutWindow::placeOnMainWindow() {
 }
 
 bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Label5 && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    if (watched != Label5)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
+            break;
         Label5_Click();
         return true;
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter)
+            break;
+        Label5_Click();
+        return true;
+    }
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        // The label shows the keyboard is on it by a frame drawn inside its own area.
+        Label5->setFrameStyle(Label5->hasFocus() ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+        break;
+    default:
+        break;
     }
     return QWidget::eventFilter(watched, event);
 }

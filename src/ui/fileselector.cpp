@@ -3,6 +3,8 @@
 #include "directorylistmodel.h"
 #include "filelistmodel.h"
 #include "hostpath.h"
+#include "keyboardaccess.h"
+#include "keyboardlistview.h"
 #include "named.h"
 #include "twips.h"
 
@@ -42,6 +44,8 @@ FileSelector::FileSelector(const SelectorSpec& spec, QWidget* mainWindow, Select
     });
     connect(File1, &QListView::clicked, this, &FileSelector::File1_Click);
     connect(File1, &QListView::doubleClicked, this, &FileSelector::File1_DblClick);
+    connect(File1, &KeyboardListView::clickedByKey, this, &FileSelector::File1_Click);
+    connect(File1, &KeyboardListView::returnPressed, this, &FileSelector::File1_DblClick);
     connect(COmmand1, &QPushButton::clicked, this, &FileSelector::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &FileSelector::Command2_Click);
 
@@ -69,7 +73,7 @@ void FileSelector::buildControls(const SelectorSpec& spec, int extraWidth) {
 
     QGroupBox* fileFrame =
         named(new QGroupBox(QStringLiteral("Files"), this), "FilesFrame", QRect(188, 4, 178, 196));
-    File1 = new QListView(fileFrame);
+    File1 = new KeyboardListView(fileFrame);
     File1->setObjectName(QStringLiteral("File1"));
     File1->setGeometry(6, 16, 166, 174);
     File1->setModel(m_files);
@@ -90,6 +94,14 @@ void FileSelector::buildControls(const SelectorSpec& spec, int extraWidth) {
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setGeometry(246, 258, 120, 30);
     Status = named(new QLabel(this), "Status", QRect(6, 292, kBrowseWidth + extraWidth - 12, 20));
+
+    setReadingOrder(this, {"drive1", "Dir1", "File1", "text1", "COmmand1", "Command2"});
+    pressButtonsOnReturn(this);
+    onEscape(this, [this] { Command2_Click(); });
+    nameForScreenReaders(drive1, QStringLiteral("Drive"));
+    nameForScreenReaders(Dir1, QStringLiteral("Directory"));
+    nameForScreenReaders(File1, QStringLiteral("Files"), spec.fileTip);
+    nameForScreenReaders(text1, spec.nameFrame);
 }
 
 QString FileSelector::chosenText() const {

@@ -7,6 +7,7 @@
 
 class DirectoryListModel;
 class FileListModel;
+class KeyboardListView;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -66,13 +67,13 @@ public:
     FileListModel* fileModel() const { return m_files; }
 
 protected:
-    QComboBox* drive1 = nullptr;     // mounted file systems
-    QListView* Dir1 = nullptr;       // folders
-    QListView* File1 = nullptr;      // files matching the pattern
-    QLineEdit* text1 = nullptr;      // the chosen path
-    QPushButton* COmmand1 = nullptr; // Select, Save or Load
-    QPushButton* Command2 = nullptr; // Cancel
-    QLabel* Status = nullptr;        // why a folder shows fewer entries than it holds
+    QComboBox* drive1 = nullptr;       // mounted file systems
+    QListView* Dir1 = nullptr;         // folders
+    KeyboardListView* File1 = nullptr; // files matching the pattern
+    QLineEdit* text1 = nullptr;        // the chosen path
+    QPushButton* COmmand1 = nullptr;   // Select, Save or Load
+    QPushButton* Command2 = nullptr;   // Cancel
+    QLabel* Status = nullptr;          // why a folder shows fewer entries than it holds
 
     // Closing by the frame is a Cancel: the main window must not stay disabled.
     void closeEvent(QCloseEvent* event) override;

@@ -2,6 +2,7 @@
 #include "messagetitles.h"
 
 #include "cartridgeinfo.h"
+#include "keyboardaccess.h"
 #include "named.h"
 #include "prompter.h"
 #include "romlistexport.h"
@@ -58,6 +59,15 @@ GameFileSelector::GameFileSelector(QWidget* mainWindow, SelectorConfirm select, 
     Command3 = named(new QPushButton(QStringLiteral("Make List..."), this), "Command3",
                      QRect(area.x(), area.y() + 192, area.width(), 26));
     Line2 = line(this, "Line2", QRect(area.x(), area.y() + 228, area.width(), 2));
+
+    // After the browsing: the header read, then the list export.
+    setReadingOrder(this, {"Command2", "Text2", "Text3", "Text4", "Combo1", "Check1", "Command3"});
+    pressButtonsOnReturn(this);
+    nameForScreenReaders(Text2, QStringLiteral("Title"));
+    nameForScreenReaders(Text3, QStringLiteral("Cartridge type"));
+    nameForScreenReaders(Text4, QStringLiteral("ROM size"));
+    nameForScreenReaders(Combo1, QStringLiteral("List format"));
+    nameForScreenReaders(Check1, Label1->text());
 
     connect(text1, &QLineEdit::textChanged, this, &GameFileSelector::Text1_Change);
     connect(Command3, &QPushButton::clicked, this, &GameFileSelector::Command3_Click);

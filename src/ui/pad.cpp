@@ -59,6 +59,7 @@ Pad::Pad(PadServices services, QWidget* parent) : QWidget(parent), m_services(se
     buildRightFrames();
     buildButtonRow();
     watchMouseMoves();
+    setUpKeyboardAndNames();
 
     connect(m_keys.box, &PictureBox::clicked, this, &Pad::Picture2_Click);
     connect(m_load.box, &PictureBox::clicked, this, &Pad::Picture9_Click);

@@ -123,6 +123,8 @@ private:
     void buildButtonRow();
     void buildImageButton(ImageButton& button, const struct ImageButtonSpec& spec);
     void watchMouseMoves();
+    // Tab in reading order, and what a screen reader says of each control.
+    void setUpKeyboardAndNames();
 
     // Image-button procedures.
     void setImage(ImageButton& button, bool on);
@@ -140,6 +142,15 @@ private:
 
     void Form_MouseMove();
     void controlMouseMove(const QString& name);
+    void Picture2_MouseMove();
+    void Picture9_MouseMove();
+    void Picture8_MouseMove();
+    void Picture5_MouseMove();
+    void Picture6_MouseMove();
+    void Picture7_MouseMove();
+    // An image button's mouse-move handler and its OFF procedure; null for other controls.
+    struct ButtonProcedures;
+    static const ButtonProcedures* proceduresOf(const QString& name);
     void Picture5_MouseDown();
     void Picture5_MouseUp();
     void ifreq_Change();

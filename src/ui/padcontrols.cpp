@@ -2,6 +2,7 @@
 // 60 twips (4 px) and is 2295 twips (153 px) wide, the right one starts at 2460 twips (164 px)
 // and is 3855 twips (257 px) wide.
 #include "artwork.h"
+#include "horizontalscrollbar.h"
 #include "named.h"
 #include "pad.h"
 #include "picturebox.h"
@@ -46,8 +47,7 @@ QComboBox* optionList(QWidget* parent, const char* name, const QStringList& item
 }
 
 QScrollBar* slider(QWidget* parent, const char* name, int maximum, const QRect& g) {
-    QScrollBar* bar = make<QScrollBar>(parent, name, g);
-    bar->setOrientation(Qt::Horizontal);
+    QScrollBar* bar = make<HorizontalScrollBar>(parent, name, g);
     bar->setRange(0, maximum);
     bar->setSingleStep(1);
     bar->setPageStep(1);

@@ -31,10 +31,44 @@ bool Pad::answeredAlready(const QMouseEvent& move) {
     return false;
 }
 
+struct Pad::ButtonProcedures {
+    const char* name;
+    void (Pad::*mouseMove)();
+    void (Pad::*off)();
+};
+
+const Pad::ButtonProcedures* Pad::proceduresOf(const QString& name) {
+    static const ButtonProcedures table[] = {
+        {"Picture2", &Pad::Picture2_MouseMove, &Pad::KeysOFF},
+        {"Picture9", &Pad::Picture9_MouseMove, &Pad::LoadsOFF},
+        {"Picture8", &Pad::Picture8_MouseMove, &Pad::SavesOFF},
+        {"Picture5", &Pad::Picture5_MouseMove, &Pad::playOFF},
+        {"Picture6", &Pad::Picture6_MouseMove, &Pad::QuitOFF},
+        {"Picture7", &Pad::Picture7_MouseMove, &Pad::HelpOFF},
+    };
+    for (const ButtonProcedures& button : table)
+        if (name == QLatin1String(button.name))
+            return &button;
+    return nullptr;
+}
+
 bool Pad::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseMove && watched != this &&
-        !answeredAlready(*static_cast<QMouseEvent*>(event)))
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        if (watched != this && !answeredAlready(*static_cast<QMouseEvent*>(event)))
+            controlMouseMove(watched->objectName());
+        break;
+    case QEvent::FocusIn:
+        // The keyboard arriving on a control does what the mouse arriving over it does.
         controlMouseMove(watched->objectName());
+        break;
+    case QEvent::FocusOut:
+        if (const ButtonProcedures* button = proceduresOf(watched->objectName()))
+            (this->*button->off)();
+        break;
+    default:
+        break;
+    }
     // The control keeps its own mouse handling: a thumb drags, a text box selects.
     return QWidget::eventFilter(watched, event);
 }
@@ -55,33 +89,43 @@ void Pad::Form_MouseMove() {
 }
 
 void Pad::controlMouseMove(const QString& name) {
-    if (name == QLatin1String("Picture2")) {
-        LoadsOFF();
-        KeysON();
-    } else if (name == QLatin1String("Picture9")) {
-        KeysOFF();
-        LoadsON();
-    } else if (name == QLatin1String("Picture8")) {
-        savesON();
-        playOFF();
-        LoadsOFF();
-    } else if (name == QLatin1String("Picture5")) {
-        SavesOFF();
-        QuitOFF();
-        PLayON();
-    } else if (name == QLatin1String("Picture6")) {
-        HelpOFF();
-        playOFF();
-        QuitON();
-    } else if (name == QLatin1String("Picture7")) {
-        playOFF();
-        QuitOFF();
-        m_about.bevel->setLook(Bevel::Look::Raised);
-        setImage(m_about, true);
-    }
+    if (const ButtonProcedures* button = proceduresOf(name))
+        (this->*button->mouseMove)();
     const QString hint = statusHint(name);
     if (!hint.isNull())
         Label9->setText(hint);
+}
+
+// Each hover rests only the buttons of its own row; the others keep their state until the
+// mouse crosses bare window.
+void Pad::Picture2_MouseMove() {
+    LoadsOFF();
+    KeysON();
+}
+void Pad::Picture9_MouseMove() {
+    KeysOFF();
+    LoadsON();
+}
+void Pad::Picture8_MouseMove() {
+    savesON();
+    playOFF();
+    LoadsOFF();
+}
+void Pad::Picture5_MouseMove() {
+    SavesOFF();
+    QuitOFF();
+    PLayON();
+}
+void Pad::Picture6_MouseMove() {
+    HelpOFF();
+    playOFF();
+    QuitON();
+}
+void Pad::Picture7_MouseMove() {
+    playOFF();
+    QuitOFF();
+    m_about.bevel->setLook(Bevel::Look::Raised);
+    setImage(m_about, true);
 }
 
 void Pad::setImage(ImageButton& button, bool on) {

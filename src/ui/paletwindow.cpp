@@ -1,6 +1,8 @@
 #include "paletwindow.h"
 #include "messagetitles.h"
 
+#include "horizontalscrollbar.h"
+#include "keyboardaccess.h"
 #include "named.h"
 #include "numberform.h"
 #include "pad.h"
@@ -20,7 +22,7 @@ QString idleCaption() {
 }
 
 QScrollBar* slider(QWidget* parent, const char* name, int minimum, int maximum, const QRect& g) {
-    auto* bar = named(new QScrollBar(Qt::Horizontal, parent), name, g);
+    auto* bar = named(new HorizontalScrollBar(parent), name, g);
     bar->setRange(minimum, maximum);
     bar->setSingleStep(1);
     bar->setPageStep(1);
@@ -48,6 +50,7 @@ PaletWindow::PaletWindow(Pad& pad, Prompter& prompter, std::function<void()> sho
     buildMixer();
     buildSlots();
     buildBottom();
+    setUpKeyboardAndNames();
     Form_Load();
 }
 
@@ -115,6 +118,34 @@ void PaletWindow::buildBottom() {
     connect(Command17, &QPushButton::clicked, this, &PaletWindow::Command17_Click);
     connect(Command18, &QPushButton::clicked, this, &PaletWindow::Command18_Click);
     connect(Command19, &QPushButton::clicked, this, &PaletWindow::Command19_Click);
+}
+
+void PaletWindow::setUpKeyboardAndNames() {
+    // The mixer, the four groups of slots in their order, the brightness, then the bottom row.
+    setReadingOrder(this, {"Text2", "HScroll1", "HScroll2", "HScroll3"});
+    QWidget* previous = HScroll3;
+    for (QPushButton* slot : m_buttons) {
+        QWidget::setTabOrder(previous, slot);
+        previous = slot;
+    }
+    QWidget::setTabOrder(previous, HScroll4);
+    setReadingOrder(this,
+                    {"HScroll4", "Command20", "Command21", "Command17", "Command19", "Command18"});
+    pressButtonsOnReturn(this);
+    onEscape(this, [this] { Command18_Click(); });
+
+    nameForScreenReaders(Text1, QStringLiteral("Sample"));
+    nameForScreenReaders(Text2, QStringLiteral("RGB Code"));
+    nameForScreenReaders(HScroll1, QStringLiteral("Red"));
+    nameForScreenReaders(HScroll2, QStringLiteral("Green"));
+    nameForScreenReaders(HScroll3, QStringLiteral("Blue"));
+    nameForScreenReaders(HScroll4, QStringLiteral("Brightness"));
+    // The sample and the swatches only show colours: Tab passes them by.
+    Text1->setFocusPolicy(Qt::NoFocus);
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        m_swatches[slot]->setFocusPolicy(Qt::NoFocus);
+        nameForScreenReaders(m_swatches[slot], m_buttons[slot]->text() + QStringLiteral(" swatch"));
+    }
 }
 
 void PaletWindow::paintSwatch(int slot, const QColor& color) {

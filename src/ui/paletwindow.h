@@ -63,6 +63,7 @@ private:
     void buildMixer();
     void buildSlots();
     void buildBottom();
+    void setUpKeyboardAndNames();
     void paintSwatch(int slot, const QColor& color);
     // Back to the main window, the wizard done with.
     void finish(bool saved);

@@ -1,21 +1,78 @@
 #include "picturebox.h"
+#include "focusmark.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
-PictureBox::PictureBox(const QString& name, QWidget* parent) : QLabel(parent) {
-    setObjectName(name);
-    setMouseTracking(true);
+namespace {
+
+bool isReturn(const QKeyEvent* event) {
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
 
-void PictureBox::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton)
-        emit pressed();
+// Return presses the picture as Space does: down while held, clicked on release.
+QKeyEvent asSpace(const QKeyEvent* event) {
+    return QKeyEvent(event->type(), Qt::Key_Space, event->modifiers(), QStringLiteral(" "),
+                     event->isAutoRepeat());
+}
+
+} // namespace
+
+PictureBox::PictureBox(const QString& name, QWidget* parent) : QAbstractButton(parent) {
+    setObjectName(name);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureBox::setPixmap(const QPixmap& pixmap) {
+    m_pixmap = pixmap;
+    update();
+}
+
+QSize PictureBox::sizeHint() const {
+    return m_pixmap.deviceIndependentSize().toSize();
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_pixmap);
+    if (hasFocus())
+        drawFocusMark(painter, rect());
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+    // A picture stays pressed while the mouse wanders off it with the button held; the release
+    // decides whether it was a click. Moves go on to the window, which lights what is under them.
+    event->ignore();
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton)
+    const bool endsPress = event->button() == Qt::LeftButton && isDown();
+    QAbstractButton::mouseReleaseEvent(event);
+    // Let go off the picture: no click, but the press has ended all the same.
+    if (endsPress && !event->isAccepted()) {
+        event->accept();
+        emit released();
+    }
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+    if (!isReturn(event)) {
+        QAbstractButton::keyPressEvent(event);
         return;
-    emit released();
-    if (rect().contains(event->position().toPoint()))
-        emit clicked();
+    }
+    QKeyEvent space = asSpace(event);
+    QAbstractButton::keyPressEvent(&space);
+    event->setAccepted(space.isAccepted());
+}
+
+void PictureBox::keyReleaseEvent(QKeyEvent* event) {
+    if (!isReturn(event)) {
+        QAbstractButton::keyReleaseEvent(event);
+        return;
+    }
+    QKeyEvent space = asSpace(event);
+    QAbstractButton::keyReleaseEvent(&space);
+    event->setAccepted(space.isAccepted());
 }

@@ -1,19 +1,27 @@
 #pragma once
 
-#include <QLabel>
+#include <QAbstractButton>
+#include <QPixmap>
 
-// A picture that acts as a button: it reports clicks and the press and release of the mouse.
-class PictureBox : public QLabel {
+// A picture that is a button: the mouse clicks it, Tab reaches it, Space and Return press it.
+// It paints only its picture, at its own size, and a dotted mark over it while it has the focus.
+class PictureBox : public QAbstractButton {
     Q_OBJECT
 public:
-    explicit PictureBox(const QString& name, QWidget* parent);
+    PictureBox(const QString& name, QWidget* parent);
 
-signals:
-    void clicked();
-    void pressed();
-    void released();
+    void setPixmap(const QPixmap& pixmap);
+    QPixmap pixmap() const { return m_pixmap; }
+
+    QSize sizeHint() const override;
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    QPixmap m_pixmap;
 };

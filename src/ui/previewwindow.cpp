@@ -2,6 +2,7 @@
 #include "messagetitles.h"
 
 #include "dosenvironment.h"
+#include "keyboardaccess.h"
 #include "launchplan.h"
 #include "prompter.h"
 
@@ -51,6 +52,8 @@ PreviewWindow::PreviewWindow(Prompter& prompter, DosEnvironment& dos, QWidget* m
     // The window breaks the line itself, at blanks only (Qt would break after a hyphen too).
     Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text1->setToolTip(QStringLiteral("You can customize it !"));
+    Text1->setTabChangesFocus(true); // a DOS command line holds no tabs
+    nameForScreenReaders(Text1, QStringLiteral("Command line"), Text1->toolTip());
     Command2 = new QPushButton(QStringLiteral("Use it !"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setGeometry(8, 132, 120, 28);
@@ -59,6 +62,9 @@ PreviewWindow::PreviewWindow(Prompter& prompter, DosEnvironment& dos, QWidget* m
     Command1->setGeometry(272, 132, 120, 28);
     connect(Command2, &QPushButton::clicked, this, &PreviewWindow::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &PreviewWindow::Command1_Click);
+    setReadingOrder(this, {"Text1", "Command2", "Command1"});
+    pressButtonsOnReturn(this);
+    onEscape(this, [this] { Command1_Click(); });
 }
 
 void PreviewWindow::showCommand(const DosSession& session) {

@@ -1,0 +1,62 @@
+#include "keyboardaccess.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+// Sees the keys that reach the window, after its controls have let them through.
+class EscapeAction : public QObject {
+public:
+    EscapeAction(QWidget* window, std::function<void()> action)
+        : QObject(window), m_action(std::move(action)) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress ||
+            static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
+            return false;
+        m_action();
+        return true;
+    }
+
+private:
+    std::function<void()> m_action;
+};
+
+} // namespace
+
+void setReadingOrder(QWidget* window, std::initializer_list<const char*> names) {
+    QWidget* previous = nullptr;
+    for (const char* name : names) {
+        QWidget* control = window->findChild<QWidget*>(QString::fromLatin1(name));
+        Q_ASSERT_X(control, "setReadingOrder", name);
+        if (!control)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+void pressButtonsOnReturn(QWidget* window) {
+    // Outside a dialog, Qt's buttons take Return only when they are auto-default.
+    for (QPushButton* button : window->findChildren<QPushButton*>())
+        button->setAutoDefault(true);
+}
+
+void nameForScreenReaders(QWidget* control, const QString& name, const QString& description) {
+    control->setAccessibleName(name);
+    if (!description.isEmpty())
+        control->setAccessibleDescription(description);
+    if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit())
+        nameForScreenReaders(combo->lineEdit(), name, description);
+}
+
+void onEscape(QWidget* window, std::function<void()> action) {
+    new EscapeAction(window, std::move(action));
+}

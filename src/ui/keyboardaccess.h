@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <initializer_list>
+
+class QWidget;
+
+// Tab walks these controls of the window in this order, Shift+Tab backwards. Controls are named
+// by their object names; the window's other controls take no focus.
+void setReadingOrder(QWidget* window, std::initializer_list<const char*> names);
+
+// Return presses the push button that has the focus, as Space does.
+void pressButtonsOnReturn(QWidget* window);
+
+// What a screen reader says of a control: what it does, and how it helps. An editable list's
+// text box is named too, since that is where the focus sits.
+void nameForScreenReaders(QWidget* control, const QString& name,
+                          const QString& description = QString());
+
+// Escape anywhere in the window that no control takes for itself runs the action: a secondary
+// window's Cancel or Close.
+void onEscape(QWidget* window, std::function<void()> action);
