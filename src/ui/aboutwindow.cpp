@@ -108,6 +108,7 @@ void AboutWindow::Label5_Click() {
 void AboutWindow::Command1_Click() {
     hide();
     m_mainWindow->setEnabled(true);
+    returnKeyboardTo(m_mainWindow);
 }
 
 void AboutWindow::closeEvent(QCloseEvent* event) {

@@ -44,6 +44,7 @@ QVariant DirectoryListModel::data(const QModelIndex& index, int role) const {
     const bool ancestor = row < m_ancestors.size();
     const int depth = ancestor ? row : int(m_ancestors.size());
     switch (role) {
+    case kNameRole:
     case Qt::DisplayRole: {
         const int child = row - int(m_ancestors.size());
         QString name = ancestor ? QDir(m_ancestors.at(row)).dirName() : m_children.at(child);
@@ -51,7 +52,7 @@ QVariant DirectoryListModel::data(const QModelIndex& index, int role) const {
             name += unusableMark();
         if (name.isEmpty())
             name = QStringLiteral("/");
-        return QString(depth * 2, QLatin1Char(' ')) + name;
+        return role == kNameRole ? name : QString(depth * 2, QLatin1Char(' ')) + name;
     }
     case Qt::DecorationRole:
         return QApplication::style()->standardIcon(ancestor ? QStyle::SP_DirOpenIcon
@@ -62,4 +63,10 @@ QVariant DirectoryListModel::data(const QModelIndex& index, int role) const {
     default:
         return {};
     }
+}
+
+QModelIndexList DirectoryListModel::match(const QModelIndex& start, int role, const QVariant& value,
+                                          int hits, Qt::MatchFlags flags) const {
+    return QAbstractListModel::match(start, role == Qt::DisplayRole ? kNameRole : role, value, hits,
+                                     flags);
 }

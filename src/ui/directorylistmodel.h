@@ -19,8 +19,13 @@ public:
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    // Typing a folder's first letters finds it: names are matched without their indent.
+    QModelIndexList match(const QModelIndex& start, int role, const QVariant& value, int hits = 1,
+                          Qt::MatchFlags flags = Qt::MatchFlags(Qt::MatchStartsWith |
+                                                                Qt::MatchWrap)) const override;
 
 private:
+    static constexpr int kNameRole = Qt::UserRole;
     QString m_path;
     QStringList m_ancestors; // full paths, root first, ending with the current folder
     QStringList m_children;  // names of the subfolders, usable ones first

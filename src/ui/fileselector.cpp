@@ -209,15 +209,18 @@ void FileSelector::File1_DblClick(const QModelIndex& index) {
 void FileSelector::Command1_Click() {
     if (m_confirm && !m_confirm(text1->text()))
         return;
-    hide();
-    if (m_spec.selects)
-        m_mainWindow->setEnabled(true);
+    leave();
 }
 
 void FileSelector::Command2_Click() {
+    leave();
+}
+
+void FileSelector::leave() {
     hide();
     if (m_spec.selects)
         m_mainWindow->setEnabled(true);
+    returnKeyboardTo(m_mainWindow);
 }
 
 void FileSelector::closeEvent(QCloseEvent* event) {

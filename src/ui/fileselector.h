@@ -83,6 +83,8 @@ protected:
     virtual void fileClicked() {}
 
 private:
+    // Hidden, with the main window usable again.
+    void leave();
     void setFilePath(const QString& path);
     void showListingProblem();
     void buildControls(const SelectorSpec& spec, int extraWidth);

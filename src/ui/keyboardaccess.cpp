@@ -60,3 +60,8 @@ void nameForScreenReaders(QWidget* control, const QString& name, const QString& 
 void onEscape(QWidget* window, std::function<void()> action) {
     new EscapeAction(window, std::move(action));
 }
+
+void returnKeyboardTo(QWidget* mainWindow) {
+    if (mainWindow->isVisible())
+        mainWindow->activateWindow();
+}

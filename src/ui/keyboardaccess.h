@@ -22,3 +22,7 @@ void nameForScreenReaders(QWidget* control, const QString& name,
 // Escape anywhere in the window that no control takes for itself runs the action: a secondary
 // window's Cancel or Close.
 void onEscape(QWidget* window, std::function<void()> action);
+
+// A secondary window has closed: the keyboard goes back to the main window, where the user
+// left it, also where no window manager would see to that.
+void returnKeyboardTo(QWidget* mainWindow);

@@ -302,7 +302,7 @@ void Pad::Picture5_Click() {
         if (!m_preview) // made on first use, then only hidden and shown
             m_preview = std::make_unique<PreviewWindow>(m_services.prompter, m_services.dos, this);
         m_preview->showCommand(plan.session);
-        setEnabled(false);
+        disableForDialog();
         return;
     }
     const QString error = m_services.dos.start(plan.session);
@@ -315,8 +315,20 @@ void Pad::Picture5_Click() {
 void Pad::openDisabling(const std::function<void()>& show) {
     if (!show)
         return;
-    setEnabled(false);
+    disableForDialog();
     show();
+}
+
+void Pad::disableForDialog() {
+    // Qt takes the focus from a window it disables; the user finds it where it was left.
+    m_focusBeforeDialog = focusWidget();
+    setEnabled(false);
+}
+
+void Pad::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange && isEnabled() && m_focusBeforeDialog)
+        m_focusBeforeDialog->setFocus(Qt::OtherFocusReason);
 }
 
 void Pad::Picture3_Click() {

@@ -4,6 +4,7 @@
 #include "launchersettings.h"
 #include "padwindows.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
@@ -91,6 +92,7 @@ signals:
     void closedWithoutSaving();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -158,6 +160,7 @@ private:
 
     void showListStarts();
     void openDisabling(const std::function<void()>& show);
+    void disableForDialog();
     void moveOntoScreen(double leftTwips, double topTwips);
 
     PadServices m_services;
@@ -168,6 +171,7 @@ private:
     double m_placedLeftTwips = 0;
     double m_placedTopTwips = 0;
     std::unique_ptr<PreviewWindow> m_preview;
+    QPointer<QWidget> m_focusBeforeDialog;
 
     // Controls, named as the user knows them from the window's hints and the settings file.
     // Tests and tools find them by these names.

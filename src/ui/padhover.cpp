@@ -4,6 +4,7 @@
 #include "picturebox.h"
 #include "statushints.h"
 
+#include <QComboBox>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -65,6 +66,10 @@ bool Pad::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusOut:
         if (const ButtonProcedures* button = proceduresOf(watched->objectName()))
             (this->*button->off)();
+        // A list's text is selected whole when Tab enters it, which scrolls to its end: its
+        // beginning, where the digit is, comes back into view when the focus moves on.
+        if (auto* list = qobject_cast<QComboBox*>(watched); list && list->lineEdit())
+            list->lineEdit()->setCursorPosition(0);
         break;
     default:
         break;

@@ -231,6 +231,7 @@ void PaletWindow::finish(bool saved) {
     m_done = true;
     hide();
     m_pad.show();
+    returnKeyboardTo(&m_pad);
     // A save may have made or removed the file; a cancel leaves the caption as it was.
     if (saved && !m_pad.romPath().isEmpty())
         m_pad.refreshDeleteCaption();

@@ -103,6 +103,7 @@ void PreviewWindow::Command2_Click() {
 void PreviewWindow::Command1_Click() {
     hide();
     m_mainWindow->setEnabled(true);
+    returnKeyboardTo(m_mainWindow);
 }
 
 void PreviewWindow::closeEvent(QCloseEvent* event) {
