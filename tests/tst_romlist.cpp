@@ -144,6 +144,10 @@ void RomListTest::htmlRows_data() {
                "a&amp;b &quot;&lt;i&gt;&quot;.gb</font></a></td>",
                "<td><font size=\"2\" face=\"Arial\"><em><strong>&lt;SCRIPT&gt;&amp;&quot;"
                "</strong></em></font></td>"};
+    QTest::newRow("CR, LF and ESC shown as ?, linked as they are")
+        << row("a\rb\nc\x1b.gb", "T", "?", "...", 1) << false
+        << QStringList{"<tr><td><a href=\"a%0Db%0Ac%1B.gb\"><font size=\"2\" face=\"Arial\">"
+                       "a?b?c?.gb</font></a></td>"};
     QTest::newRow("link with # ? brackets and accents")
         << row("Zelda (E) [!] #1?é.gb", "Z", "?", "...", 1) << false
         << QStringList{"<tr><td><a href=\"Zelda%20%28E%29%20%5B%21%5D%20%231%3F%C3%A9.gb\"><font "

@@ -115,7 +115,9 @@ QStringList renderHtmlList(const std::vector<RomListRow>& rows, bool zipNames) {
     const CartridgeInfo unread;
     for (const RomListRow& row : rows) {
         const CartridgeInfo& info = row.info ? *row.info : unread;
-        const QString name = zipNames ? zipName(row.fileName) : row.fileName;
+        // A line end or escape in a name would split the row or steer whatever shows the page:
+        // the cell shows "?" as the text list does, the link keeps the name's own bytes.
+        const QString name = printable(zipNames ? zipName(row.fileName) : row.fileName);
         lines << QLatin1String("<tr><td><a href=\"") % linkTarget(linkedBytes(row, zipNames)) %
                      QLatin1String("\"><font size=\"2\" face=\"Arial\">") % escaped(name) %
                      QLatin1String("</font></a></td>");
