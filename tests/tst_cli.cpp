@@ -150,7 +150,11 @@ void CliTest::helpAndVersion() {
     QTemporaryDir dir;
     Run run = runLauncher({"--version"}, dir.path());
     QCOMPARE(run.status, 0);
-    QVERIFY(run.out.contains(QString("v") + kProductVersion));
+    // The first line as it always was, then the licence as GNU programs give it.
+    const QStringList lines = run.out.split('\n');
+    QCOMPARE(lines.value(0), QString("Zemplo 97 v%1 for VGB-DOS v0.85").arg(kProductVersion));
+    QCOMPARE(lines.value(1), QString("Copyright (C) 2026 The Zemplo 97 developers"));
+    QVERIFY(lines.value(2).startsWith("License GPLv3+: GNU GPL version 3 or later"));
     run = runLauncher({"--help"}, dir.path());
     QCOMPARE(run.status, 0);
     QVERIFY(run.out.contains("--print-command"));

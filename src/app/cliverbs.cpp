@@ -115,7 +115,11 @@ int usageError(const QString& problem, QTextStream& err) {
 }
 
 int printVersion(QTextStream& out) {
-    out << "Zemplo 97 v" << kProductVersion << " for VGB-DOS v0.85\n";
+    out << "Zemplo 97 v" << kProductVersion << " for VGB-DOS v0.85\n"
+        << "Copyright (C) 2026 The Zemplo 97 developers\n"
+           "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>\n"
+           "This is free software: you are free to change and redistribute it.\n"
+           "There is NO WARRANTY, to the extent permitted by law.\n";
     return 0;
 }
 
