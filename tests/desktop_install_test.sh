@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what the desktop makes of it: the
 # entry and the MIME package are valid, every icon size is there, and with the prefix as the
-# data home a .Zemplo file is a Zemplo game that opens with zemplo97.desktop.
+# data home a .Zemplo file is a Zemplo game that opens with org.example.zemplo97.desktop; the manual page and the metainfo are in place.
 set -euo pipefail
 build="$1"
 tmp="$(mktemp -d)"
@@ -14,7 +14,9 @@ fail() { echo "FAIL: $*"; exit 1; }
 for size in 16 32 48 64 128 256; do
     [ -s "$share/icons/hicolor/${size}x${size}/apps/zemplo97.png" ] || fail "no ${size}px icon"
 done
-desktop-file-validate "$share/applications/zemplo97.desktop" || fail "desktop entry"
+desktop-file-validate "$share/applications/org.example.zemplo97.desktop" || fail "desktop entry"
+[ -s "$share/man/man1/zemplo97.1.gz" ] || fail "no manual page"
+[ -s "$share/metainfo/org.example.zemplo97.metainfo.xml" ] || fail "no metainfo"
 said="$(XDG_DATA_HOME="$share" XDG_DATA_DIRS="$share:/usr/share" update-mime-database "$share/mime" 2>&1)"
 [ -z "$said" ] || fail "update-mime-database: $said"
 update-desktop-database "$share/applications"
@@ -35,7 +37,7 @@ printf 'not a game\r\n' >"$tmp/notes.saved"
     || { echo "FAIL: any text is taken for a game"; exit 1; }
 for type in application/x-zemplo-game application/x-gameboy-rom; do
     default="$(xdg-mime query default "$type")"
-    [ "$default" = "zemplo97.desktop" ] || { echo "FAIL: $type opens with '$default'"; exit 1; }
+    [ "$default" = "org.example.zemplo97.desktop" ] || { echo "FAIL: $type opens with '$default'"; exit 1; }
 done
 CHECKS
 echo "1 passed, 0 failed"
