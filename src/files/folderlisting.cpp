@@ -2,7 +2,7 @@
 
 #include "nameorder.h"
 
-#include "fileexist.h"
+#include "namepattern.h"
 #include "openfolder.h"
 
 #include <QFile>
