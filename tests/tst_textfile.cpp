@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/inotify.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -20,6 +22,8 @@ private slots:
     void splitsEveryLineEnd();
     void refusesWhatIsNotARegularFile_data();
     void refusesWhatIsNotARegularFile();
+    void opensAnEntryByItsListedType_data();
+    void opensAnEntryByItsListedType();
     void writesCrLfAndKeepsTheOldFileOnFailure();
     void replacesALinkInsteadOfWritingThroughIt_data();
     void replacesALinkInsteadOfWritingThroughIt();
@@ -81,6 +85,48 @@ void TextFileTest::refusesWhatIsNotARegularFile() {
     QVERIFY(!file.isOpen());
     char event[4096];
     QCOMPARE(::read(watch, event, sizeof event), ssize_t(-1));
+    ::close(watch);
+}
+
+// A folder listing tells most entries' types: a regular file is opened at once; an entry of
+// unknown type or a link is looked up first, so a pipe is never opened; a pipe swapped in for a
+// listed file is refused by what was opened, without waiting.
+void TextFileTest::opensAnEntryByItsListedType_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("listedType");
+    QTest::addColumn<bool>("opened");
+    QTest::addColumn<bool>("pipeOpened");
+    QTest::newRow("listed as a regular file") << "rom.gb" << int(DT_REG) << true << false;
+    QTest::newRow("type unknown") << "rom.gb" << int(DT_UNKNOWN) << true << false;
+    QTest::newRow("link to a ROM") << "link.gb" << int(DT_LNK) << true << false;
+    QTest::newRow("pipe of unknown type") << "pipe.gb" << int(DT_UNKNOWN) << false << false;
+    QTest::newRow("pipe swapped in") << "pipe.gb" << int(DT_REG) << false << true;
+}
+
+void TextFileTest::opensAnEntryByItsListedType() {
+    QFETCH(QString, name);
+    QFETCH(int, listedType);
+    QFETCH(bool, opened);
+    QFETCH(bool, pipeOpened);
+    QTemporaryDir dir;
+    QVERIFY(writeFile(dir.filePath("rom.gb"), romImage("ROM", 0, 0)));
+    QVERIFY(QFile::link(dir.filePath("rom.gb"), dir.filePath("link.gb")));
+    QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("pipe.gb")).constData(), 0600) == 0);
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    QVERIFY(::inotify_add_watch(watch, QFile::encodeName(dir.filePath("pipe.gb")).constData(),
+                                IN_OPEN) >= 0);
+    const int folder = ::open(QFile::encodeName(dir.path()).constData(), O_RDONLY | O_DIRECTORY);
+    const RegularFileOpen result =
+        openRegularAt(folder, QFile::encodeName(name).constData(), uchar(listedType));
+    ::close(folder);
+    QCOMPARE(result.fd >= 0, opened);
+    QCOMPARE(result.wrongType, !opened);
+    if (opened) {
+        QCOMPARE(result.size, qint64(0x8000));
+        ::close(result.fd);
+    }
+    char event[4096];
+    QCOMPARE(::read(watch, event, sizeof event) > 0, pipeOpened);
     ::close(watch);
 }
 

@@ -4,10 +4,12 @@
 
 #include <QFile>
 
-QString cartridgeTitle(const QByteArray& titleBytes) {
+#include <algorithm>
+
+QString cartridgeTitle(QByteArrayView titleBytes) {
     char kept[16];
     int length = 0;
-    for (const char byte : titleBytes.left(16)) {
+    for (const char byte : titleBytes.first(std::min<qsizetype>(16, titleBytes.size()))) {
         const auto c = static_cast<unsigned char>(byte);
         if (c >= 32 && c <= 126 && c != '0')
             kept[length++] = char(c);
@@ -83,7 +85,7 @@ std::optional<QString> readCartridgeTitle(const QString& path) {
 
 CartridgeInfo cartridgeInfoOf(const QByteArray& header) {
     CartridgeInfo info;
-    info.title = cartridgeTitle(header.left(16));
+    info.title = cartridgeTitle(QByteArrayView(header).first(16));
     info.typeText = cartridgeTypeText(quint8(header.at(0x147 - kTitleOffset)));
     info.sizeText = romSizeText(quint8(header.at(0x148 - kTitleOffset)));
     return info;

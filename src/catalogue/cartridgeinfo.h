@@ -22,7 +22,7 @@ inline constexpr qint64 kTitleOffset = 0x134;
 inline constexpr qint64 kHeaderEnd = 0x149; // one past the ROM size code
 inline constexpr qint64 kHeaderLength = kHeaderEnd - kTitleOffset;
 
-QString cartridgeTitle(const QByteArray& titleBytes);
+QString cartridgeTitle(QByteArrayView titleBytes);
 QString cartridgeTypeText(quint8 code);
 QString romSizeText(quint8 code);
 

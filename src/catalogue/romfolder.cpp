@@ -1,5 +1,6 @@
 #include "romfolder.h"
 
+#include "folderlisting.h"
 #include "nameorder.h"
 #include "openfolder.h"
 #include "regularfile.h"
@@ -24,13 +25,15 @@ bool isRomName(const char* name) {
 }
 
 // Opened relative to the folder, so a long folder path is resolved once, not per ROM.
-std::optional<RomListRow> readRom(int folder, const char* name) {
-    const RegularFileOpen opened = openRegularAt(folder, name);
+std::optional<RomListRow> readRom(int folder, const char* name, unsigned char listedType) {
+    const RegularFileOpen opened = openRegularAt(folder, name, listedType);
     if (opened.wrongType)
         return std::nullopt;
     RomListRow row;
-    row.fileName = QFile::decodeName(name);
-    row.rawName = QByteArray(name);
+    bool utf8 = true;
+    row.fileName = decodeEntryName(name, utf8);
+    if (!utf8)
+        row.rawName = QByteArray(name); // the link must name these bytes, not the decoded name
     row.fileSize = opened.size;
     if (opened.fd < 0)
         return row; // listed without a header: it matched the pattern, the user should see it
@@ -55,7 +58,8 @@ RomFolderRead readRomFolder(const QString& directory, const RomListProgress& pro
             continue;
         if (entry->d_type != DT_UNKNOWN && entry->d_type != DT_REG && entry->d_type != DT_LNK)
             continue; // a folder, pipe or device: no need to open it to know
-        if (std::optional<RomListRow> row = readRom(folder.descriptor(), entry->d_name))
+        if (std::optional<RomListRow> row =
+                readRom(folder.descriptor(), entry->d_name, entry->d_type))
             read.rows.push_back(std::move(*row));
         if (progress && read.rows.size() % kProgressEvery == 0 &&
             !progress(int(read.rows.size()))) {

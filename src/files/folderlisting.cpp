@@ -15,12 +15,6 @@
 
 namespace {
 
-bool isValidUtf8(const char* name) {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString decoded = utf8.decode(QByteArrayView(name, qsizetype(std::strlen(name))));
-    return !utf8.hasError();
-}
-
 bool entryIs(int folder, const dirent* entry, FolderEntries kind) {
     unsigned char type = entry->d_type;
     if (type == DT_UNKNOWN || type == DT_LNK) {
@@ -50,19 +44,30 @@ FolderListing listFolder(const QString& path, FolderEntries kind, const QString&
         return listing;
     }
     const bool filtered = kind == FolderEntries::Files && !pattern.isEmpty();
-    const QRegularExpression match =
-        filtered ? dosPatternExpression(pattern) : QRegularExpression();
+    const NamePattern match(filtered ? pattern : QStringLiteral("*"));
     while (const dirent* entry = folder.next()) {
         if (entry->d_name[0] == '.') // hidden, and "." and ".."
             continue;
-        const QString name = QFile::decodeName(entry->d_name);
-        if (filtered && !match.match(name).hasMatch())
+        bool valid = true;
+        const QString name = decodeEntryName(entry->d_name, valid);
+        if (filtered && !match.matches(name))
             continue;
         if (!entryIs(folder.descriptor(), entry, kind))
             continue;
-        (isValidUtf8(entry->d_name) ? listing.names : listing.unusable) << name;
+        (valid ? listing.names : listing.unusable) << name;
     }
     sortByName(listing.names);
     sortByName(listing.unusable);
     return listing;
+}
+
+QString decodeEntryName(const char* name, bool& valid) {
+    const QByteArrayView bytes(name, qsizetype(std::strlen(name)));
+    valid = true;
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; }))
+        return QString::fromLatin1(bytes);
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString decoded = utf8.decode(bytes);
+    valid = !utf8.hasError();
+    return decoded;
 }

@@ -16,3 +16,18 @@ QRegularExpression dosPatternExpression(const QString& pattern) {
                               QRegularExpression::CaseInsensitiveOption |
                                   QRegularExpression::DotMatchesEverythingOption);
 }
+
+NamePattern::NamePattern(const QString& pattern) {
+    const QString tail = pattern.mid(1);
+    if (pattern.startsWith(QLatin1Char('*')) && !tail.contains(QLatin1Char('*')) &&
+        !tail.contains(QLatin1Char('?')))
+        m_tail = tail;
+    else
+        m_expression = dosPatternExpression(pattern);
+}
+
+bool NamePattern::matches(const QString& name) const {
+    if (m_expression.pattern().isEmpty())
+        return name.endsWith(m_tail, Qt::CaseInsensitive);
+    return m_expression.match(name).hasMatch();
+}

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -21,20 +22,25 @@ QString openProblem(int error) {
 
 } // namespace
 
-RegularFileOpen openRegularAt(int folder, const char* name) {
+RegularFileOpen openRegularAt(int folder, const char* name, unsigned char listedType) {
     RegularFileOpen result;
     struct stat status {};
-    if (::fstatat(folder, name, &status, 0) != 0) {
-        result.error = openProblem(errno);
-        return result;
+    // Opening some devices has effects, and a pipe may never answer: an entry the listing did
+    // not call a regular file is looked up before it is opened.
+    if (listedType != DT_REG) {
+        if (::fstatat(folder, name, &status, 0) != 0) {
+            result.error = openProblem(errno);
+            return result;
+        }
+        if (!S_ISREG(status.st_mode)) {
+            result.wrongType = true;
+            result.error = typeProblem(status.st_mode);
+            return result;
+        }
+        result.size = status.st_size;
     }
-    if (!S_ISREG(status.st_mode)) {
-        result.wrongType = true;
-        result.error = typeProblem(status.st_mode);
-        return result;
-    }
-    result.size = status.st_size;
-    // O_NONBLOCK: a file swapped for a pipe after the look-up must not block the open.
+    // O_NONBLOCK: a file swapped for a pipe after the listing or the look-up must not block
+    // the open; the check on what was opened then refuses it.
     const int fd = ::openat(folder, name, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         result.error = openProblem(errno);
@@ -46,7 +52,6 @@ RegularFileOpen openRegularAt(int folder, const char* name) {
         result.error = typeProblem(status.st_mode);
         return result;
     }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     result.fd = fd;
     result.size = status.st_size;
     return result;

@@ -12,8 +12,11 @@ struct RegularFileOpen {
     bool wrongType = false; // a folder, pipe, device or socket stands there
     QString error;          // why it was not opened
 };
-// `folder` is a descriptor for openat (AT_FDCWD: `name` is a path).
-RegularFileOpen openRegularAt(int folder, const char* name);
+// `folder` is a descriptor for openat (AT_FDCWD: `name` is a path). `listedType` is the type a
+// folder listing gave the entry (a dirent's d_type): a regular file is opened at once, without
+// a look-up; anything else (unknown, a link) is looked up first. The descriptor is opened
+// non-blocking, which a regular file ignores.
+RegularFileOpen openRegularAt(int folder, const char* name, unsigned char listedType = 0);
 
 // Opens `path` for reading when it is a regular file. Returns "" on success, else why the
 // file cannot be read; `file` is then left closed.
