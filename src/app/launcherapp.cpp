@@ -92,3 +92,8 @@ int runLauncherWindow(int& argc, char** argv, const QStringList& words) {
     tellSweep(sweepLaunchFolders(launchCacheRoot()));
     return app.exec();
 }
+
+extern "C" __attribute__((visibility("default"))) int
+zemplo97_run_window(int* argc, char** argv, const QStringList* words) {
+    return runLauncherWindow(*argc, argv, *words);
+}

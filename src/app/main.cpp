@@ -1,5 +1,5 @@
 #include "cliverbs.h"
-#include "launcherapp.h"
+#include "windowmodule.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -46,5 +46,5 @@ int main(int argc, char* argv[]) {
     case Verb::None:
         break;
     }
-    return runLauncherWindow(argc, argv, words);
+    return runWindowModule(argc, argv, words);
 }
