@@ -1,5 +1,6 @@
 // Process start to first paint, and peak memory at that moment, for the launcher's main window
 // and for a minimal Qt Widgets window; the two run alternately in one run.
+//   bench_startup [OTHER-LAUNCHER...]   other builds measured in the same rounds
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -77,13 +78,19 @@ int main(int argc, char* argv[]) {
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
     env.insert(QStringLiteral("ZEMPLO_REPORT_FIRST_PAINT"), QStringLiteral("1"));
 
+    QStringList launchers{launcher};
+    for (int i = 1; i < argc; ++i)
+        launchers << QString::fromLocal8Bit(argv[i]);
     const int rounds = 15;
-    std::vector<Sample> ours, baseline, withText;
-    run(launcher, {}, env); // warm the file cache for all three
+    std::vector<std::vector<Sample>> ours(size_t(launchers.size()));
+    std::vector<Sample> baseline, withText;
+    for (const QString& l : launchers)
+        run(l, {}, env); // warm the file cache for all
     run(minimal, {}, env);
     run(minimal, {QStringLiteral("--with-text")}, env);
     for (int i = 0; i < rounds; ++i) {
-        ours.push_back(run(launcher, {}, env));
+        for (qsizetype l = 0; l < launchers.size(); ++l)
+            ours[size_t(l)].push_back(run(launchers[l], {}, env));
         baseline.push_back(run(minimal, {}, env));
         withText.push_back(run(minimal, {QStringLiteral("--with-text")}, env));
     }
@@ -94,10 +101,14 @@ int main(int argc, char* argv[]) {
                 median(baseline, kb));
     std::printf("  one label      %.1f ms, %0.f KiB peak\n", median(withText, ms),
                 median(withText, kb));
-    std::printf("  launcher       %.1f ms, %0.f KiB peak\n", median(ours, ms), median(ours, kb));
-    std::printf("  launcher / empty window: time %.2f, memory %.2f\n",
-                median(ours, ms) / median(baseline, ms), median(ours, kb) / median(baseline, kb));
-    std::printf("  launcher / one label:    time %.2f, memory %.2f\n",
-                median(ours, ms) / median(withText, ms), median(ours, kb) / median(withText, kb));
+    for (qsizetype l = 0; l < launchers.size(); ++l) {
+        const std::vector<Sample>& o = ours[size_t(l)];
+        std::printf("  %s: %.1f ms, %0.f KiB peak\n", qPrintable(launchers[l]), median(o, ms),
+                    median(o, kb));
+        std::printf("    / empty window: time %.2f, memory %.2f\n",
+                    median(o, ms) / median(baseline, ms), median(o, kb) / median(baseline, kb));
+        std::printf("    / one label:    time %.2f, memory %.2f\n",
+                    median(o, ms) / median(withText, ms), median(o, kb) / median(withText, kb));
+    }
     return 0;
 }
