@@ -14,33 +14,49 @@ namespace {
 
 // DOSBox's comparison of a long name with an existing alias: both agree on the alias's
 // characters before "~", widened when the long name's base is longer than prefix plus number.
-int compareWithAlias(const QByteArray& name, const QByteArray& alias) {
+int compareWithAlias(QByteArrayView name, const QByteArray& alias) {
     const int tilde = alias.indexOf('~');
     if (tilde < 0)
-        return std::strcmp(name.constData(), alias.constData());
+        return std::strcmp(name.data(), alias.constData());
     std::size_t count = std::size_t(tilde);
     const int dotAfterTilde = alias.indexOf('.', tilde);
     const std::size_t numberSize =
         std::size_t((dotAfterTilde < 0 ? alias.size() : dotAfterTilde) - tilde);
-    const int nameDot = name.indexOf('.');
+    const qsizetype nameDot = name.indexOf('.');
     std::size_t nameBase = std::size_t(nameDot < 0 ? name.size() : nameDot);
     nameBase = std::min<std::size_t>(nameBase, 8);
     if (nameBase > count + numberSize)
         count = nameBase - numberSize;
-    return std::strncmp(name.constData(), alias.constData(), count);
+    return std::strncmp(name.data(), alias.constData(), count);
+}
+
+// Up to eight bytes in one number, for the prefix tables.
+quint64 packedPrefix(const char* bytes, int length) {
+    quint64 key = 0;
+    std::memcpy(&key, bytes, std::size_t(length));
+    return key;
 }
 
 } // namespace
 
-int DosNameTable::nextAliasNumber(const QByteArray& upperName) const {
+DosNameTable::PackedName DosNameTable::packed(QByteArrayView name) {
+    PackedName key;
+    std::memcpy(&key.low, name.data(), std::size_t(std::min<qsizetype>(8, name.size())));
+    if (name.size() > 8)
+        std::memcpy(&key.high, name.data() + 8,
+                    std::size_t(std::min<qsizetype>(8, name.size() - 8)));
+    return key;
+}
+
+int DosNameTable::nextAliasNumber(QByteArrayView upperName) const {
     int highest = 0;
-    const int longest = std::min<int>(8, upperName.size());
+    const int longest = int(std::min<qsizetype>(8, upperName.size()));
     for (int length = 0; length <= longest; ++length) {
         if (!(m_prefixLengths & (1u << length)))
             continue;
-        const auto group =
-            m_groups.constFind(QByteArray::fromRawData(upperName.constData(), length));
-        if (group == m_groups.constEnd())
+        const auto& groups = m_groups[std::size_t(length)];
+        const auto group = groups.constFind(packedPrefix(upperName.data(), length));
+        if (group == groups.constEnd())
             continue;
         highest = std::max(highest, group->highestFullWidth);
         for (const Alias& alias : group->shortOnes)
@@ -51,14 +67,18 @@ int DosNameTable::nextAliasNumber(const QByteArray& upperName) const {
 }
 
 // DOSBox's alias: up to eight characters before "~N", then the last extension.
-QByteArray DosNameTable::aliasOf(const QByteArray& name, int baseLength, qsizetype firstDot) {
-    const char* begin = name.constData();
+DosNameTable::ShortName DosNameTable::aliasOf(QByteArrayView name, int baseLength,
+                                              qsizetype firstDot) {
+    const char* begin = name.data();
     const char* end = begin + name.size();
     const int number = nextAliasNumber(name);
     char digits[16];
-    const int digitCount = std::snprintf(digits, sizeof digits, "%d", number);
+    int digitCount = 0;
+    for (int n = number; n > 0; n /= 10)
+        digits[digitCount++] = char('0' + n % 10);
+    std::reverse(digits, digits + digitCount);
     const int keep = (baseLength + digitCount + 1 > 8) ? 8 - digitCount - 1 : baseLength;
-    char alias[16];
+    char alias[24];
     int aliasSize = 0;
     std::memcpy(alias, begin, std::size_t(keep));
     aliasSize = keep;
@@ -73,21 +93,32 @@ QByteArray DosNameTable::aliasOf(const QByteArray& name, int baseLength, qsizety
         std::memcpy(alias + aliasSize, lastDot, std::size_t(extension));
         aliasSize += extension;
     }
-    const QByteArray shortName(alias, std::min(aliasSize, 12));
+    ShortName shortName;
+    shortName.size = std::min(aliasSize, 12);
+    std::memcpy(shortName.text, alias, std::size_t(shortName.size));
 
-    const QByteArray prefix = QByteArray::fromRawData(begin, keep);
-    auto group = m_groups.find(prefix);
-    if (group == m_groups.end())
-        group = m_groups.insert(QByteArray(begin, keep), {});
+    auto& groups = m_groups[std::size_t(keep)];
+    PrefixGroup& group = groups[packedPrefix(begin, keep)];
     m_prefixLengths |= 1u << keep;
     if (keep + 1 + digitCount >= 8)
-        group->highestFullWidth = std::max(group->highestFullWidth, number);
+        group.highestFullWidth = std::max(group.highestFullWidth, number);
     else
-        group->shortOnes.push_back({shortName, number});
+        group.shortOnes.push_back({shortName.view().toByteArray(), number});
     return shortName;
 }
 
 QByteArray DosNameTable::add(const char* hostName, qsizetype length) {
+    return addEntry(hostName, length).view().toByteArray();
+}
+
+bool DosNameTable::isTaken(QByteArrayView name) {
+    for (const PackedName& given : m_unsetShortNames)
+        m_shortNames.insert(given);
+    m_unsetShortNames.clear();
+    return m_shortNames.contains(packed(name));
+}
+
+DosNameTable::ShortName DosNameTable::addEntry(const char* hostName, qsizetype length) {
     // Upper-cased, blanks removed, as DOSBox starts every short name.
     char buffer[512];
     qsizetype size = 0;
@@ -110,15 +141,21 @@ QByteArray DosNameTable::add(const char* hostName, qsizetype length) {
         makeAlias = true;
         firstDot = std::find(begin, end, '.');
     }
-    const QByteArray name = QByteArray::fromRawData(begin, end - begin);
+    const QByteArrayView name(begin, end - begin);
     const int baseLength = int(firstDot - begin);
-    makeAlias = makeAlias || baseLength > 8 || m_shortNames.contains(name);
+    // A taken short name has at most twelve characters: a longer name cannot be one.
+    makeAlias = makeAlias || baseLength > 8 || (name.size() <= 12 && isTaken(name));
 
-    QByteArray shortName =
-        makeAlias ? aliasOf(name, baseLength, firstDot - begin) : QByteArray(begin, end - begin);
-    if (shortName.endsWith('.'))
-        shortName.chop(1);
-    m_shortNames.insert(shortName);
+    ShortName shortName;
+    if (makeAlias) {
+        shortName = aliasOf(name, baseLength, firstDot - begin);
+    } else {
+        shortName.size = int(std::min<qsizetype>(name.size(), 12));
+        std::memcpy(shortName.text, name.data(), std::size_t(shortName.size));
+    }
+    if (shortName.size > 0 && shortName.text[shortName.size - 1] == '.')
+        shortName.text[--shortName.size] = '\0';
+    m_unsetShortNames.push_back(packed(shortName.view()));
     return shortName;
 }
 
@@ -165,7 +202,7 @@ DosLocation locateForDos(const QString& hostPath, QChar driveLetter) {
             break;
         }
         if (mayAffectOthers(name, targetKey))
-            table.add(name, qsizetype(std::strlen(name)));
+            table.pass(name, qsizetype(std::strlen(name)));
     }
     if (dosName.isEmpty())
         return {};

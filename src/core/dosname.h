@@ -5,6 +5,7 @@
 #include <QSet>
 #include <QString>
 
+#include <array>
 #include <vector>
 
 // The names DOSBox 0.74 gives the entries of one mounted host directory. Entries must be added
@@ -17,8 +18,27 @@ public:
         return add(hostName.constData(), hostName.size());
     }
     QByteArray add(const char* hostName, qsizetype length);
+    // Adds an entry whose DOS name nobody asks for: it counts for the names that follow.
+    void pass(const char* hostName, qsizetype length) { addEntry(hostName, length); }
 
 private:
+    // A DOS name of at most twelve characters, held in two numbers: no allocation per entry.
+    struct ShortName {
+        char text[13] = {};
+        int size = 0;
+        QByteArrayView view() const { return QByteArrayView(text, size); }
+    };
+    struct PackedName {
+        quint64 low = 0, high = 0;
+        bool operator==(const PackedName& other) const {
+            return low == other.low && high == other.high;
+        }
+        friend size_t qHash(const PackedName& key, size_t seed) {
+            return qHashMulti(seed, key.low, key.high);
+        }
+    };
+    static PackedName packed(QByteArrayView name);
+
     struct Alias {
         QByteArray shortName;
         int number;
@@ -30,11 +50,18 @@ private:
         int highestFullWidth = 0;
         std::vector<Alias> shortOnes;
     };
-    int nextAliasNumber(const QByteArray& upperName) const;
-    QByteArray aliasOf(const QByteArray& name, int baseLength, qsizetype firstDot);
 
-    QSet<QByteArray> m_shortNames;
-    QHash<QByteArray, PrefixGroup> m_groups;
+    ShortName addEntry(const char* hostName, qsizetype length);
+    bool isTaken(QByteArrayView name);
+    int nextAliasNumber(QByteArrayView upperName) const;
+    ShortName aliasOf(QByteArrayView name, int baseLength, qsizetype firstDot);
+
+    // The short names given so far. Only a name already 8.3-shaped asks whether it is taken,
+    // so they wait in a list until the first question: a folder of long names builds no set.
+    QSet<PackedName> m_shortNames;
+    std::vector<PackedName> m_unsetShortNames;
+    // By the length of their prefix (0 to 8), groups keyed by the prefix's bytes in a number.
+    std::array<QHash<quint64, PrefixGroup>, 9> m_groups;
     unsigned m_prefixLengths = 0; // bit n set when some group's prefix has n characters
 };
 

@@ -45,8 +45,12 @@ FolderListing listFolder(const QString& path, FolderEntries kind, const QString&
     }
     const bool filtered = kind == FolderEntries::Files && !pattern.isEmpty();
     const NamePattern match(filtered ? pattern : QStringLiteral("*"));
+    const unsigned char wanted = kind == FolderEntries::Folders ? DT_DIR : DT_REG;
     while (const dirent* entry = folder.next()) {
         if (entry->d_name[0] == '.') // hidden, and "." and ".."
+            continue;
+        // Where the listing tells the type, the other kind is passed over before any decoding.
+        if (entry->d_type != DT_UNKNOWN && entry->d_type != DT_LNK && entry->d_type != wanted)
             continue;
         bool valid = true;
         const QString name = decodeEntryName(entry->d_name, valid);

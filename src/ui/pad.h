@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -111,7 +112,8 @@ private:
     struct ImageButton {
         PictureBox* box = nullptr;
         QLabel* offStore = nullptr; // the never-visible picture boxes that hold the images
-        QLabel* onStore = nullptr;
+        QLabel* onStore = nullptr;  // filled when the button first lights: not for the first paint
+        std::function<QPixmap()> drawOnImage;
         std::unique_ptr<Bevel> bevel;
         bool on = false;
     };

@@ -234,7 +234,7 @@ void Pad::buildImageButton(ImageButton& b, const ImageButtonSpec& spec) {
     b.offStore->setPixmap(artwork::button(spec.art, false));
     b.offStore->hide();
     b.onStore = make<QLabel>(this, spec.onStore, QRect(QPoint(0, 0), size));
-    b.onStore->setPixmap(artwork::button(spec.art, true));
+    b.drawOnImage = [art = spec.art] { return artwork::button(art, true); };
     b.onStore->hide();
     b.box = new PictureBox(QString::fromLatin1(spec.name), this);
     b.box->setGeometry(QRect(QPoint(spec.x, y), size));

@@ -135,6 +135,8 @@ void Pad::Picture7_MouseMove() {
 
 void Pad::setImage(ImageButton& button, bool on) {
     button.on = on;
+    if (on && button.onStore->pixmap().isNull())
+        button.onStore->setPixmap(button.drawOnImage());
     button.box->setPixmap((on ? button.onStore : button.offStore)->pixmap());
 }
 
