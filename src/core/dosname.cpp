@@ -48,15 +48,32 @@ DosNameTable::PackedName DosNameTable::packed(QByteArrayView name) {
     return key;
 }
 
+DosNameTable::PrefixGroup* DosNameTable::GroupsOfLength::find(quint64 key) {
+    if (last && lastKey == key)
+        return last;
+    const auto found = groups.find(key);
+    if (found == groups.end())
+        return nullptr;
+    lastKey = key;
+    return last = &found->second;
+}
+
+DosNameTable::PrefixGroup& DosNameTable::GroupsOfLength::operator[](quint64 key) {
+    if (last && lastKey == key)
+        return *last;
+    lastKey = key;
+    return *(last = &groups[key]);
+}
+
 int DosNameTable::nextAliasNumber(QByteArrayView upperName) const {
     int highest = 0;
     const int longest = int(std::min<qsizetype>(8, upperName.size()));
     for (int length = 0; length <= longest; ++length) {
         if (!(m_prefixLengths & (1u << length)))
             continue;
-        const auto& groups = m_groups[std::size_t(length)];
-        const auto group = groups.constFind(packedPrefix(upperName.data(), length));
-        if (group == groups.constEnd())
+        const PrefixGroup* group =
+            m_groups[std::size_t(length)].find(packedPrefix(upperName.data(), length));
+        if (!group)
             continue;
         highest = std::max(highest, group->highestFullWidth);
         for (const Alias& alias : group->shortOnes)
@@ -97,8 +114,7 @@ DosNameTable::ShortName DosNameTable::aliasOf(QByteArrayView name, int baseLengt
     shortName.size = std::min(aliasSize, 12);
     std::memcpy(shortName.text, alias, std::size_t(shortName.size));
 
-    auto& groups = m_groups[std::size_t(keep)];
-    PrefixGroup& group = groups[packedPrefix(begin, keep)];
+    PrefixGroup& group = m_groups[std::size_t(keep)][packedPrefix(begin, keep)];
     m_prefixLengths |= 1u << keep;
     if (keep + 1 + digitCount >= 8)
         group.highestFullWidth = std::max(group.highestFullWidth, number);
@@ -125,11 +141,10 @@ DosNameTable::ShortName DosNameTable::addEntry(const char* hostName, qsizetype l
     bool makeAlias = false;
     for (qsizetype i = 0; i < length && size < qsizetype(sizeof buffer) - 1; ++i) {
         const char c = hostName[i];
-        if (c == ' ') {
-            makeAlias = true;
-            continue;
-        }
-        buffer[size++] = (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+        // Written whatever it is; a blank is then written over by the next character.
+        buffer[size] = char(c - ((unsigned char)(c - 'a') < 26 ? 'a' - 'A' : 0));
+        size += c != ' ';
+        makeAlias |= c == ' ';
     }
     buffer[size] = '\0'; // DOSBox's comparisons read up to the ending zero
     const char* begin = buffer;

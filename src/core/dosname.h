@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <unordered_map>
 #include <vector>
 
 // The names DOSBox 0.74 gives the entries of one mounted host directory. Entries must be added
@@ -61,7 +62,16 @@ private:
     QSet<PackedName> m_shortNames;
     std::vector<PackedName> m_unsetShortNames;
     // By the length of their prefix (0 to 8), groups keyed by the prefix's bytes in a number.
-    std::array<QHash<quint64, PrefixGroup>, 9> m_groups;
+    // The maps keep their groups in place, so the group last found at each length is kept at
+    // hand: names of one family (GAME 1, GAME 2, ...) come one after another.
+    struct GroupsOfLength {
+        std::unordered_map<quint64, PrefixGroup> groups;
+        quint64 lastKey = 0;
+        PrefixGroup* last = nullptr;
+        PrefixGroup* find(quint64 key);
+        PrefixGroup& operator[](quint64 key);
+    };
+    mutable std::array<GroupsOfLength, 9> m_groups;
     unsigned m_prefixLengths = 0; // bit n set when some group's prefix has n characters
 };
 
