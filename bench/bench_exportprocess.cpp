@@ -1,8 +1,10 @@
 // `zemplo97 --export-list` on a folder of 10,000 ROMs, text list and page, as whole processes,
 // against the C floor (romlist_floor): run alternately in one run, medians compared.
 //   bench_exportprocess [OTHER-LAUNCHER...]   other builds measured in the same rounds
+#include "romshelf.h"
 #include <QCoreApplication>
 #include <QElapsedTimer>
+
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -38,15 +40,9 @@ int main(int argc, char* argv[]) {
     const QString launcher = here + QStringLiteral("/../src/app/zemplo97");
     const QString floor = here + QStringLiteral("/romlist_floor");
     QTemporaryDir dir;
-    QByteArray rom(0x8000, '\xFF');
-    rom.replace(0x134, 6, "TETRIS");
     const int files = 10000;
-    for (int i = 0; i < files; ++i) {
-        QFile f(dir.filePath(QStringLiteral("Game %1 (World).gb").arg(i)));
-        if (!f.open(QIODevice::WriteOnly))
-            return 1;
-        f.write(rom);
-    }
+    if (!writeRomShelf(dir, files))
+        return 1;
     QStringList launchers{launcher};
     for (int i = 1; i < argc; ++i)
         launchers << QString::fromLocal8Bit(argv[i]);

@@ -2,6 +2,8 @@
 // each ROM in directory order and read its first 0x149 bytes. Run alternately in one process.
 #include "romlistexport.h"
 
+#include "romshelf.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -51,14 +53,8 @@ int readEveryHeader(const QByteArray& folder) {
 int main() {
     const int files = 10000;
     QTemporaryDir dir;
-    QByteArray rom(0x8000, '\xFF');
-    rom.replace(0x134, 6, "TETRIS");
-    for (int i = 0; i < files; ++i) {
-        QFile f(dir.filePath(QStringLiteral("Game %1 (World).gb").arg(i)));
-        if (!f.open(QIODevice::WriteOnly))
-            return 1;
-        f.write(rom);
-    }
+    if (!writeRomShelf(dir, files))
+        return 1;
     const QByteArray folder = QFile::encodeName(dir.path());
 
     std::vector<double> baseline, text, html;

@@ -9,7 +9,9 @@
 #include <QApplication>
 #include <QDir>
 
+#include "romshelf.h"
 #include <QElapsedTimer>
+
 #include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -31,15 +33,9 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir dir;
-    QByteArray rom(0x8000, '\xFF');
-    rom.replace(0x134, 6, "TETRIS");
     const int files = 10000;
-    for (int i = 0; i < files; ++i) {
-        QFile f(dir.filePath(QStringLiteral("Game %1 (World).gb").arg(i)));
-        if (!f.open(QIODevice::WriteOnly))
-            return 1;
-        f.write(rom);
-    }
+    if (!writeRomShelf(dir, files))
+        return 1;
     QDir(dir.path()).mkdir(QStringLiteral("empty"));
 
     QWidget mainWindow;

@@ -5,20 +5,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-namespace {
-
-bool isReturn(const QKeyEvent* event) {
-    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-}
-
-// Return presses the picture as Space does: down while held, clicked on release.
-QKeyEvent asSpace(const QKeyEvent* event) {
-    return QKeyEvent(event->type(), Qt::Key_Space, event->modifiers(), QStringLiteral(" "),
-                     event->isAutoRepeat());
-}
-
-} // namespace
-
 PictureBox::PictureBox(const QString& name, QWidget* parent) : QAbstractButton(parent) {
     setObjectName(name);
     setMouseTracking(true);
@@ -57,22 +43,21 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
+// Return presses the picture as Space does: down while held, clicked on release.
+QKeyEvent PictureBox::returnAsSpace(const QKeyEvent* event) {
+    const bool isReturn = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    return QKeyEvent(event->type(), isReturn ? Qt::Key_Space : event->key(), event->modifiers(),
+                     isReturn ? QStringLiteral(" ") : event->text(), event->isAutoRepeat());
+}
+
 void PictureBox::keyPressEvent(QKeyEvent* event) {
-    if (!isReturn(event)) {
-        QAbstractButton::keyPressEvent(event);
-        return;
-    }
-    QKeyEvent space = asSpace(event);
-    QAbstractButton::keyPressEvent(&space);
-    event->setAccepted(space.isAccepted());
+    QKeyEvent key = returnAsSpace(event);
+    QAbstractButton::keyPressEvent(&key);
+    event->setAccepted(key.isAccepted());
 }
 
 void PictureBox::keyReleaseEvent(QKeyEvent* event) {
-    if (!isReturn(event)) {
-        QAbstractButton::keyReleaseEvent(event);
-        return;
-    }
-    QKeyEvent space = asSpace(event);
-    QAbstractButton::keyReleaseEvent(&space);
-    event->setAccepted(space.isAccepted());
+    QKeyEvent key = returnAsSpace(event);
+    QAbstractButton::keyReleaseEvent(&key);
+    event->setAccepted(key.isAccepted());
 }

@@ -23,5 +23,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
+    static QKeyEvent returnAsSpace(const QKeyEvent* event);
+
     QPixmap m_pixmap;
 };
