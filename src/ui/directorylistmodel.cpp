@@ -8,6 +8,10 @@
 #include <QStyle>
 
 void DirectoryListModel::setPath(const QString& path) {
+    setListing(path, listFolder(QDir::cleanPath(path), FolderEntries::Folders));
+}
+
+void DirectoryListModel::setListing(const QString& path, const FolderListing& listing) {
     beginResetModel();
     m_path = QDir::cleanPath(path);
     m_ancestors.clear();
@@ -15,7 +19,6 @@ void DirectoryListModel::setPath(const QString& path) {
     m_ancestors.prepend(walk.absolutePath());
     while (walk.cdUp())
         m_ancestors.prepend(walk.absolutePath());
-    const FolderListing listing = listFolder(m_path, FolderEntries::Folders);
     m_children = listing.names + listing.unusable;
     m_usableChildren = int(listing.names.size());
     m_problem = listingProblem(listing);

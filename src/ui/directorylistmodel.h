@@ -3,6 +3,8 @@
 #include <QAbstractListModel>
 #include <QStringList>
 
+struct FolderListing;
+
 // The folder list of a selection window: the current folder's ancestors from the root down,
 // the current folder itself, then its subfolders.
 class DirectoryListModel : public QAbstractListModel {
@@ -11,6 +13,8 @@ public:
     using QAbstractListModel::QAbstractListModel;
 
     void setPath(const QString& path);
+    // The same with the folder's subfolders already read.
+    void setListing(const QString& path, const FolderListing& subfolders);
     QString path() const { return m_path; }
     QString pathAt(int row) const;
     int currentRow() const { return m_ancestors.size() - 1; }

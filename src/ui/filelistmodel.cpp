@@ -9,9 +9,12 @@ FileListModel::FileListModel(const QString& pattern, QObject* parent)
     : QAbstractListModel(parent), m_pattern(pattern) {}
 
 void FileListModel::setPath(const QString& path) {
+    setListing(path, listFolder(path, FolderEntries::Files, m_pattern));
+}
+
+void FileListModel::setListing(const QString& path, const FolderListing& listing) {
     beginResetModel();
     m_path = path;
-    const FolderListing listing = listFolder(path, FolderEntries::Files, m_pattern);
     m_names = listing.names + listing.unusable;
     m_usable = int(listing.names.size());
     m_problem = listingProblem(listing);

@@ -3,6 +3,8 @@
 #include <QAbstractListModel>
 #include <QStringList>
 
+struct FolderListing;
+
 // The file list of a selection window: the ordinary files of one folder whose names match the
 // window's pattern in any letter case, sorted by name. Names that are not valid UTF-8 come last,
 // marked, and cannot be chosen.
@@ -12,6 +14,9 @@ public:
     explicit FileListModel(const QString& pattern, QObject* parent = nullptr);
 
     void setPath(const QString& path);
+    // The same with the folder's matching files already read.
+    void setListing(const QString& path, const FolderListing& files);
+    QString pattern() const { return m_pattern; }
     QString path() const { return m_path; }
     // "" for a row whose name cannot be used.
     QString fileName(int row) const { return row < m_usable ? m_names.value(row) : QString(); }

@@ -2,6 +2,7 @@
 
 #include "directorylistmodel.h"
 #include "filelistmodel.h"
+#include "folderlisting.h"
 #include "hostpath.h"
 #include "keyboardaccess.h"
 #include "keyboardlistview.h"
@@ -148,7 +149,10 @@ void FileSelector::setDirectoryPath(const QString& path) {
     const QString clean = QDir::cleanPath(path);
     if (clean == m_dirs->path())
         return;
-    m_dirs->setPath(clean);
+    // One read of the folder fills both lists; the file list then has nothing left to read.
+    const FolderContents contents = listFolderContents(clean, m_files->pattern());
+    m_dirs->setListing(clean, contents.folders);
+    m_files->setListing(clean, contents.files);
     Dir1->setCurrentIndex(m_dirs->index(m_dirs->currentRow()));
     Dir1_Change();
     showListingProblem();
