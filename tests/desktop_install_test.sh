@@ -14,6 +14,12 @@ fail() { echo "FAIL: $*"; exit 1; }
 for size in 16 32 48 64 128 256; do
     [ -s "$share/icons/hicolor/${size}x${size}/apps/zemplo97.png" ] || fail "no ${size}px icon"
 done
+# The installed program finds its window module and shows the window.
+mkdir -p "$tmp/config/Zemplo97"
+printf '[Startup]\nVersion=262\nVGB-DOS=/bin/true\n' >"$tmp/config/Zemplo97/Zemplo97.ini"
+painted="$(QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$tmp/config" ZEMPLO_REPORT_FIRST_PAINT=1 \
+    timeout 60 "$tmp/prefix/bin/zemplo97" 2>&1)" || true
+[ "$painted" = "first-paint" ] || fail "the installed window: $painted"
 desktop-file-validate "$share/applications/org.example.zemplo97.desktop" || fail "desktop entry"
 [ -s "$share/man/man1/zemplo97.1.gz" ] || fail "no manual page"
 [ -s "$share/metainfo/org.example.zemplo97.metainfo.xml" ] || fail "no metainfo"

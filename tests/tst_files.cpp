@@ -174,6 +174,11 @@ void FilesTest::nameOrder_data() {
         << QStringList{"rom 2.gb", "rom 9.gb", "rom 10.gb", "rom 100.gb"};
     QTest::newRow("raw name breaks a tie") << QStringList{"GAME.GB", "Game.gb", "game.gb"};
     QTest::newRow("accents beside their letter") << QStringList{"e.gb", "é.gb", "f.gb"};
+    QStringList shelf; // enough names to be sorted a byte position at a time
+    for (int n = 1; n <= 100; ++n)
+        shelf << QString("Game %1.gb").arg(n)
+              << (n == 50 ? QStringList{"game 50.gb"} : QStringList{});
+    QTest::newRow("a shelf of numbered ROMs") << shelf;
 }
 
 void FilesTest::nameOrder() {
