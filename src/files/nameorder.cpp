@@ -106,19 +106,6 @@ void radixSort(KeyedName* first, KeyedName* last, size_t depth, std::vector<Keye
             radixSort(first + starts[b], first + starts[b + 1], depth + 1, spare, names);
 }
 
-// Sorts the positions by the keys, the raw name breaking ties.
-template <typename Key, typename Compare>
-std::vector<qsizetype> sortedBy(const QStringList& names, const std::vector<Key>& keys,
-                                Compare compare) {
-    std::vector<qsizetype> positions(size_t(names.size()));
-    std::iota(positions.begin(), positions.end(), 0);
-    std::stable_sort(positions.begin(), positions.end(), [&](qsizetype a, qsizetype b) {
-        const int order = compare(keys[size_t(a)], keys[size_t(b)]);
-        return order != 0 ? order < 0 : names[a] < names[b];
-    });
-    return positions;
-}
-
 } // namespace
 
 std::vector<qsizetype> nameOrder(const QStringList& names) {
@@ -160,7 +147,11 @@ std::vector<qsizetype> nameOrder(const QStringList& names) {
     keys.reserve(size_t(names.size()));
     for (const QString& name : names)
         keys.push_back(collator.sortKey(name));
-    return sortedBy(names, keys, [](const QCollatorSortKey& a, const QCollatorSortKey& b) {
-        return a.compare(b);
+    std::vector<qsizetype> positions(size_t(names.size()));
+    std::iota(positions.begin(), positions.end(), 0);
+    std::stable_sort(positions.begin(), positions.end(), [&](qsizetype a, qsizetype b) {
+        const int order = keys[size_t(a)].compare(keys[size_t(b)]);
+        return order != 0 ? order < 0 : names[a] < names[b];
     });
+    return positions;
 }
