@@ -42,14 +42,28 @@ QString linkTarget(const QByteArray& name) {
     };
     if (std::all_of(name.begin(), name.end(), unreserved))
         return QString::fromLatin1(name);
-    return QString::fromLatin1(name.toPercentEncoding());
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    QString encoded(name.size() * 3, Qt::Uninitialized);
+    QChar* out = encoded.data();
+    for (const char c : name) {
+        if (unreserved(c)) {
+            *out++ = QLatin1Char(c);
+            continue;
+        }
+        *out++ = QLatin1Char('%');
+        *out++ = QLatin1Char(kHex[uchar(c) >> 4]);
+        *out++ = QLatin1Char(kHex[uchar(c) & 0xF]);
+    }
+    encoded.truncate(out - encoded.constData());
+    return encoded;
 }
 
 // The bytes the row's link names: the file itself, or the .zip of the same name.
-QByteArray linkedBytes(const RomListRow& row, bool zipNames) {
+// `listedName` is the name the row shows, the file's own or its .zip's.
+QByteArray linkedBytes(const RomListRow& row, bool zipNames, const QString& listedName) {
     const bool utf8 = row.rawName.isEmpty() || row.fileName.toUtf8() == row.rawName;
     if (utf8)
-        return (zipNames ? zipName(row.fileName) : row.fileName).toUtf8();
+        return listedName.toUtf8();
     return zipNames ? row.rawName.chopped(std::min<qsizetype>(3, row.rawName.size())).toLower() +
                           QByteArrayLiteral(".zip")
                     : row.rawName;
@@ -62,8 +76,16 @@ QString fileSizeText(qint64 bytes) {
 }
 
 QString zipName(const QString& fileName) {
-    return fileName.chopped(std::min<qsizetype>(3, fileName.size())).toLower() +
-           QStringLiteral(".zip");
+    QString base = fileName.chopped(std::min<qsizetype>(3, fileName.size()));
+    // ASCII names, the most, are lower-cased directly; Unicode's case rules cost far more.
+    if (std::all_of(base.cbegin(), base.cend(), [](QChar c) { return c.unicode() < 0x80; })) {
+        for (QChar& c : base)
+            if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+                c = QChar(c.unicode() + ('a' - 'A'));
+    } else {
+        base = base.toLower();
+    }
+    return base + QStringLiteral(".zip");
 }
 
 QStringList renderTextList(const std::vector<RomListRow>& rows, const QString& date) {
@@ -117,8 +139,10 @@ QStringList renderHtmlList(const std::vector<RomListRow>& rows, bool zipNames) {
         const CartridgeInfo& info = row.info ? *row.info : unread;
         // A line end or escape in a name would split the row or steer whatever shows the page:
         // the cell shows "?" as the text list does, the link keeps the name's own bytes.
-        const QString name = printable(zipNames ? zipName(row.fileName) : row.fileName);
-        lines << QLatin1String("<tr><td><a href=\"") % linkTarget(linkedBytes(row, zipNames)) %
+        const QString listed = zipNames ? zipName(row.fileName) : row.fileName;
+        const QString name = printable(listed);
+        lines << QLatin1String("<tr><td><a href=\"") %
+                     linkTarget(linkedBytes(row, zipNames, listed)) %
                      QLatin1String("\"><font size=\"2\" face=\"Arial\">") % escaped(name) %
                      QLatin1String("</font></a></td>");
         lines << QLatin1String("<td><font size=\"2\" face=\"Arial\"><em><strong>") %

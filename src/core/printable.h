@@ -5,6 +5,8 @@
 // A character that steers whatever reads the text instead of showing: C0 and C1 controls and
 // the Unicode line and paragraph separators.
 inline bool isControlCharacter(QChar c) {
+    if (c.unicode() >= 0x20 && c.unicode() < 0x7F)
+        return false; // printable ASCII, the most, without a look-up
     return c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
            c == QChar::ParagraphSeparator;
 }
