@@ -11,6 +11,7 @@
 #include "programargument.h"
 #include "qtprompter.h"
 #include "urlopener.h"
+#include "windowmodule.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -21,6 +22,7 @@
 #include <QTextStream>
 
 #include <functional>
+#include <type_traits>
 #include <utility>
 
 namespace {
@@ -66,7 +68,8 @@ int runLauncherWindow(int& argc, char** argv, const QStringList& words) {
         QApplication::setStyle(style);
         QApplication::setPalette(style->standardPalette());
     }
-    QGuiApplication::setDesktopFileName(QStringLiteral("zemplo97")); // the installed entry
+    // The installed desktop entry, so that the desktop shows the window under its name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZEMPLO_APP_ID));
     // Hidden secondary windows must not keep the program alive; the main window decides.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -106,3 +109,5 @@ extern "C" __attribute__((visibility("default"))) int
 zemplo97_run_window(int* argc, char** argv, const QStringList* words) {
     return runLauncherWindow(*argc, argv, *words);
 }
+static_assert(std::is_same_v<decltype(&zemplo97_run_window), WindowEntryPoint>,
+              "the program calls the module's entry point through this type");

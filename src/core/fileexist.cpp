@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 namespace {
 
@@ -27,12 +26,12 @@ bool FileExist(const QString& path, const QString& baseDirectory) {
         return isOrdinaryVisibleFile(whole);
     if (hasWildcard(whole.path()))
         return false; // wildcards stand only in the last component
-    const QRegularExpression pattern = dosPatternExpression(name);
+    const NamePattern pattern(name);
     QDirIterator it(whole.path(), QDir::Files | QDir::Hidden | QDir::System);
     while (it.hasNext()) {
         it.next();
         const QFileInfo entry = it.fileInfo();
-        if (isOrdinaryVisibleFile(entry) && pattern.match(entry.fileName()).hasMatch())
+        if (isOrdinaryVisibleFile(entry) && pattern.matches(entry.fileName()))
             return true;
     }
     return false;

@@ -113,10 +113,12 @@ std::vector<qsizetype> nameOrder(const QStringList& names) {
     collator.setNumericMode(true);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
 
-    // Most ROM folders hold ASCII names only: in English their keys are made here, cheaply.
-    // Other languages may join letters (Czech "ch", Danish "aa"), and other names may hold
-    // characters the collator weighs in ways of its own: those go to the collator.
-    if (collator.locale().language() == QLocale::English) {
+    // Most ROM folders hold ASCII names only: in English their keys are made here, cheaply,
+    // once a list is long enough to repay asking the collator for its character order. Other
+    // languages may join letters (Czech "ch", Danish "aa"), and other names may hold characters
+    // the collator weighs in ways of its own: those go to the collator.
+    constexpr qsizetype kOwnKeysFrom = 64;
+    if (names.size() >= kOwnKeysFrom && collator.locale().language() == QLocale::English) {
         const AsciiRanks ranks = asciiRanks(collator);
         // Every key in one buffer: no allocation per name.
         qsizetype room = 0;

@@ -1,5 +1,7 @@
 #include "namepattern.h"
 
+namespace {
+
 // Only * and ? are special on DOS; brackets and the rest match themselves.
 QRegularExpression dosPatternExpression(const QString& pattern) {
     QString re;
@@ -16,6 +18,8 @@ QRegularExpression dosPatternExpression(const QString& pattern) {
                               QRegularExpression::CaseInsensitiveOption |
                                   QRegularExpression::DotMatchesEverythingOption);
 }
+
+} // namespace
 
 NamePattern::NamePattern(const QString& pattern) {
     const QString tail = pattern.mid(1);

@@ -3,12 +3,9 @@
 #include <QRegularExpression>
 #include <QString>
 
-// A DOS name pattern as an expression: * and ? are wildcards, every other character matches
-// itself, in any letter case.
-QRegularExpression dosPatternExpression(const QString& pattern);
-
-// A DOS name pattern matched against many names: "*.gb" and its like, a star and a tail without
-// wildcards, by the tail alone; any other pattern by its expression.
+// A DOS name pattern: * and ? are wildcards, every other character matches itself, in any
+// letter case. "*.gb" and its like, a star and a tail without wildcards, are matched by the tail
+// alone, being matched against many names; any other pattern by an expression.
 class NamePattern {
 public:
     explicit NamePattern(const QString& pattern);

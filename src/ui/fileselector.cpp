@@ -149,12 +149,11 @@ void FileSelector::setDirectoryPath(const QString& path) {
     const QString clean = QDir::cleanPath(path);
     if (clean == m_dirs->path())
         return;
-    // One read of the folder fills both lists; the file list then has nothing left to read.
+    // One read of the folder gives both lists their entries.
     const FolderContents contents = listFolderContents(clean, m_files->pattern());
     m_dirs->setListing(clean, contents.folders);
-    m_files->setListing(clean, contents.files);
     Dir1->setCurrentIndex(m_dirs->index(m_dirs->currentRow()));
-    Dir1_Change();
+    Dir1_Change(contents.files);
     showListingProblem();
 }
 
@@ -170,26 +169,14 @@ void FileSelector::Drive1_Change() {
     setDirectoryPath(root);
 }
 
-void FileSelector::Dir1_Change() {
-    setFilePath(m_dirs->path());
-}
-
-void FileSelector::setFilePath(const QString& path) {
-    if (path == m_files->path())
-        return;
-    m_files->setPath(path);
-    File1_PathChange();
-    showListingProblem();
+void FileSelector::Dir1_Change(const FolderListing& files) {
+    m_files->setListing(m_dirs->path(), files);
 }
 
 void FileSelector::showListingProblem() {
     // A folder that cannot be read looks empty; the status line says why.
     const QString problem = m_dirs->problem();
     Status->setText(problem.isEmpty() ? m_files->problem() : problem);
-}
-
-void FileSelector::File1_PathChange() {
-    setDirectoryPath(m_files->path());
 }
 
 void FileSelector::File1_Click(const QModelIndex& index) {

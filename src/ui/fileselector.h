@@ -7,6 +7,7 @@
 
 class DirectoryListModel;
 class FileListModel;
+struct FolderListing;
 class KeyboardListView;
 class QComboBox;
 class QGroupBox;
@@ -56,8 +57,8 @@ public:
     void selectDrive(const QString& rootPath);
 
     void Drive1_Change();
-    void Dir1_Change();
-    void File1_PathChange();
+    // The file list follows the folder list, with the files of the same read of the folder.
+    void Dir1_Change(const FolderListing& files);
     void File1_Click(const QModelIndex& index);
     void File1_DblClick(const QModelIndex& index);
     void Command1_Click();
@@ -85,7 +86,6 @@ protected:
 private:
     // Hidden, with the main window usable again.
     void leave();
-    void setFilePath(const QString& path);
     void showListingProblem();
     void buildControls(const SelectorSpec& spec, int extraWidth);
     void fillDrives();
