@@ -98,6 +98,9 @@ void FilesTest::dosNamesInDirectoryOrder_data() {
     QTest::newRow("no extension") << QStringList{"readmefirst"} << QStringList{"README~1"};
     QTest::newRow("other prefixes apart") << QStringList{"Zelda Link.gb", "Super Mario Land.gb"}
                                           << QStringList{"ZELDAL~1.GB", "SUPERM~1.GB"};
+    QTest::newRow("long names, odd extensions")
+        << QStringList{"Some Long Name.g b", "Some Long Name.", "Some Long.Name.gbc", "SOMELO~3.GB"}
+        << QStringList{"SOMELO~1.GB", "SOMELO~2", "SOMELO~3.GBC", "SOMELO~3.GB"};
     QStringList ten, tenNames;
     for (int i = 1; i <= 11; ++i) {
         ten << QString("Long Name %1.gb").arg(i);

@@ -30,21 +30,37 @@ int compareWithAlias(QByteArrayView name, const QByteArray& alias) {
     return std::strncmp(name.data(), alias.constData(), count);
 }
 
-// Up to eight bytes in one number, for the prefix tables.
-quint64 packedPrefix(const char* bytes, int length) {
-    quint64 key = 0;
-    std::memcpy(&key, bytes, std::size_t(length));
-    return key;
+// A byte upper-cased the way DOSBox does it: ASCII letters only.
+char upperAscii(char c) {
+    return char(c - ((unsigned char)(c - 'a') < 26 ? 'a' - 'A' : 0));
+}
+
+// The first `length` bytes of a packed prefix.
+quint64 firstBytes(quint64 packedHead, int length) {
+    return length >= 8 ? packedHead : packedHead & ((quint64(1) << (8 * length)) - 1);
 }
 
 } // namespace
 
+void DosNameTable::PackedName::dropLast() {
+    const int last = size() - 1;
+    if (last < 8)
+        low &= ~(quint64(0xff) << (8 * last));
+    else
+        high &= ~(quint64(0xff) << (8 * (last - 8)));
+}
+
+QByteArray DosNameTable::PackedName::text() const {
+    QByteArray text(size(), Qt::Uninitialized);
+    for (int i = 0; i < text.size(); ++i)
+        text[i] = at(i);
+    return text;
+}
+
 DosNameTable::PackedName DosNameTable::packed(QByteArrayView name) {
     PackedName key;
-    std::memcpy(&key.low, name.data(), std::size_t(std::min<qsizetype>(8, name.size())));
-    if (name.size() > 8)
-        std::memcpy(&key.high, name.data() + 8,
-                    std::size_t(std::min<qsizetype>(8, name.size() - 8)));
+    for (const char c : name.first(std::min<qsizetype>(12, name.size())))
+        key.append(c);
     return key;
 }
 
@@ -65,14 +81,13 @@ DosNameTable::PrefixGroup& DosNameTable::GroupsOfLength::operator[](quint64 key)
     return *(last = &groups[key]);
 }
 
-int DosNameTable::nextAliasNumber(QByteArrayView upperName) const {
+int DosNameTable::nextAliasNumber(QByteArrayView upperName, quint64 head) const {
     int highest = 0;
     const int longest = int(std::min<qsizetype>(8, upperName.size()));
     for (int length = 0; length <= longest; ++length) {
         if (!(m_prefixLengths & (1u << length)))
             continue;
-        const PrefixGroup* group =
-            m_groups[std::size_t(length)].find(packedPrefix(upperName.data(), length));
+        const PrefixGroup* group = m_groups[std::size_t(length)].find(firstBytes(head, length));
         if (!group)
             continue;
         highest = std::max(highest, group->highestFullWidth);
@@ -83,48 +98,41 @@ int DosNameTable::nextAliasNumber(QByteArrayView upperName) const {
     return highest + 1;
 }
 
-// DOSBox's alias: up to eight characters before "~N", then the last extension.
-DosNameTable::ShortName DosNameTable::aliasOf(QByteArrayView name, int baseLength,
-                                              qsizetype firstDot) {
-    const char* begin = name.data();
-    const char* end = begin + name.size();
-    const int number = nextAliasNumber(name);
-    char digits[16];
-    int digitCount = 0;
-    for (int n = number; n > 0; n /= 10)
-        digits[digitCount++] = char('0' + n % 10);
-    std::reverse(digits, digits + digitCount);
-    const int keep = (baseLength + digitCount + 1 > 8) ? 8 - digitCount - 1 : baseLength;
-    char alias[24];
-    int aliasSize = 0;
-    std::memcpy(alias, begin, std::size_t(keep));
-    aliasSize = keep;
-    alias[aliasSize++] = '~';
-    std::memcpy(alias + aliasSize, digits, std::size_t(digitCount));
-    aliasSize += digitCount;
-    if (begin + firstDot != end) {
-        const char* lastDot = end - 1;
-        while (*lastDot != '.')
-            --lastDot;
-        const int extension = int(std::min<qsizetype>(4, end - lastDot));
-        std::memcpy(alias + aliasSize, lastDot, std::size_t(extension));
-        aliasSize += extension;
+// DOSBox's alias: up to eight characters before "~N", then the last extension. `name` needs
+// only its first nine characters, `head` its first eight packed; `extension` is the dot and
+// up to three characters, packed, `extensionSize` long.
+DosNameTable::PackedName DosNameTable::aliasOf(QByteArrayView name, quint64 head, int baseLength,
+                                               quint64 extension, int extensionSize) {
+    const int number = nextAliasNumber(name, head);
+    quint64 suffix = 0; // "~N", its first byte lowest
+    int suffixSize = 1;
+    for (int n = number; n > 0; n /= 10, ++suffixSize)
+        suffix = suffix << 8 | quint64('0' + n % 10);
+    suffix = suffix << 8 | quint64('~');
+    const int keep = (baseLength + suffixSize > 8) ? 8 - suffixSize : baseLength;
+    const int width = keep + suffixSize; // at most eight
+    PackedName alias;
+    alias.low = firstBytes(head, keep) | suffix << (8 * keep);
+    if (extensionSize > 0) {
+        if (width < 8) {
+            alias.low |= extension << (8 * width);
+            alias.high = extension >> (64 - 8 * width);
+        } else {
+            alias.high = extension;
+        }
     }
-    ShortName shortName;
-    shortName.size = std::min(aliasSize, 12);
-    std::memcpy(shortName.text, alias, std::size_t(shortName.size));
 
-    PrefixGroup& group = m_groups[std::size_t(keep)][packedPrefix(begin, keep)];
+    PrefixGroup& group = m_groups[std::size_t(keep)][firstBytes(head, keep)];
     m_prefixLengths |= 1u << keep;
-    if (keep + 1 + digitCount >= 8)
+    if (width >= 8)
         group.highestFullWidth = std::max(group.highestFullWidth, number);
     else
-        group.shortOnes.push_back({shortName.view().toByteArray(), number});
-    return shortName;
+        group.shortOnes.push_back({alias.text(), number});
+    return alias;
 }
 
 QByteArray DosNameTable::add(const char* hostName, qsizetype length) {
-    return addEntry(hostName, length).view().toByteArray();
+    return addEntry(hostName, length).text();
 }
 
 bool DosNameTable::isTaken(QByteArrayView name) {
@@ -134,15 +142,64 @@ bool DosNameTable::isTaken(QByteArrayView name) {
     return m_shortNames.contains(packed(name));
 }
 
-DosNameTable::ShortName DosNameTable::addEntry(const char* hostName, qsizetype length) {
+// Most ROM names have more than eight characters before their first dot. Such a name always
+// gets an alias, which needs only its first characters and its last extension, so the rest of
+// the name is never upper-cased. False for a name that needs the whole look.
+bool DosNameTable::addLongName(const char* hostName, qsizetype length, PackedName& shortName) {
+    // Upper-cased, blanks removed, as DOSBox starts every short name; nine characters show
+    // that the base is longer than eight. The first eight also go into a number, built
+    // without reading back bytes just written.
+    char head[16] = {};
+    quint64 headBytes = 0;
+    int size = 0;
+    qsizetype i = 0;
+    for (; i < length && size < 9; ++i) {
+        const char c = hostName[i];
+        if (c == '.')
+            return false;
+        if (c == ' ')
+            continue;
+        const char upper = upperAscii(c);
+        head[size] = upper;
+        if (size < 8)
+            headBytes |= quint64(uchar(upper)) << (8 * size);
+        ++size;
+    }
+    if (size < 9)
+        return false;
+    quint64 extension = 0;
+    int extensionSize = 0;
+    const auto* lastDot =
+        static_cast<const char*>(::memrchr(hostName + i, '.', std::size_t(length - i)));
+    if (lastDot) {
+        extension = '.';
+        extensionSize = 1;
+        for (const char* c = lastDot + 1; c != hostName + length && extensionSize < 4; ++c)
+            if (*c != ' ')
+                extension |= quint64(uchar(upperAscii(*c))) << (8 * extensionSize++);
+    }
+    shortName = aliasOf(QByteArrayView(head, 9), headBytes, 9, extension, extensionSize);
+    return true;
+}
+
+DosNameTable::PackedName DosNameTable::addEntry(const char* hostName, qsizetype length) {
+    PackedName shortName;
+    if (!addLongName(hostName, length, shortName))
+        shortName = addOtherName(hostName, length);
+    if (shortName.low && shortName.at(shortName.size() - 1) == '.')
+        shortName.dropLast();
+    m_unsetShortNames.push_back(shortName);
+    return shortName;
+}
+
+DosNameTable::PackedName DosNameTable::addOtherName(const char* hostName, qsizetype length) {
     // Upper-cased, blanks removed, as DOSBox starts every short name.
     char buffer[512];
     qsizetype size = 0;
     bool makeAlias = false;
     for (qsizetype i = 0; i < length && size < qsizetype(sizeof buffer) - 1; ++i) {
         const char c = hostName[i];
-        // Written whatever it is; a blank is then written over by the next character.
-        buffer[size] = char(c - ((unsigned char)(c - 'a') < 26 ? 'a' - 'A' : 0));
+        buffer[size] = upperAscii(c); // a blank is written over by the next character
         size += c != ' ';
         makeAlias |= c == ' ';
     }
@@ -160,18 +217,17 @@ DosNameTable::ShortName DosNameTable::addEntry(const char* hostName, qsizetype l
     const int baseLength = int(firstDot - begin);
     // A taken short name has at most twelve characters: a longer name cannot be one.
     makeAlias = makeAlias || baseLength > 8 || (name.size() <= 12 && isTaken(name));
-
-    ShortName shortName;
-    if (makeAlias) {
-        shortName = aliasOf(name, baseLength, firstDot - begin);
-    } else {
-        shortName.size = int(std::min<qsizetype>(name.size(), 12));
-        std::memcpy(shortName.text, name.data(), std::size_t(shortName.size));
+    if (!makeAlias)
+        return packed(name);
+    PackedName extension;
+    if (firstDot != end) {
+        const char* lastDot = end - 1;
+        while (*lastDot != '.')
+            --lastDot;
+        extension = packed(QByteArrayView(lastDot, std::min<qsizetype>(4, end - lastDot)));
     }
-    if (shortName.size > 0 && shortName.text[shortName.size - 1] == '.')
-        shortName.text[--shortName.size] = '\0';
-    m_unsetShortNames.push_back(packed(shortName.view()));
-    return shortName;
+    return aliasOf(name, packed(name.first(std::min<qsizetype>(8, name.size()))).low, baseLength,
+                   extension.low, extension.size());
 }
 
 namespace {

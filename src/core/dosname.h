@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <deque>
 #include <unordered_map>
 #include <vector>
 
@@ -23,14 +24,29 @@ public:
     void pass(const char* hostName, qsizetype length) { addEntry(hostName, length); }
 
 private:
-    // A DOS name of at most twelve characters, held in two numbers: no allocation per entry.
-    struct ShortName {
-        char text[13] = {};
-        int size = 0;
-        QByteArrayView view() const { return QByteArrayView(text, size); }
-    };
+    // A DOS name of at most twelve characters held in two numbers, byte n of the name in byte
+    // n of the pair: no allocation per entry, and built without reading back bytes just
+    // written one at a time, which stalls the processor.
     struct PackedName {
-        quint64 low = 0, high = 0;
+        quint64 low = 0, high = 0; // sixteen bytes: handed back in registers
+
+        // Names hold no zero byte, so the length is where the zero bytes start.
+        int size() const {
+            return high ? 8 + (64 - qCountLeadingZeroBits(high) + 7) / 8
+                        : (64 - qCountLeadingZeroBits(low) + 7) / 8;
+        }
+        void append(char c) { // ignored past twelve characters
+            const int n = size();
+            if (n < 8)
+                low |= quint64(uchar(c)) << (8 * n);
+            else if (n < 12)
+                high |= quint64(uchar(c)) << (8 * (n - 8));
+        }
+        char at(int index) const {
+            return char(index < 8 ? low >> (8 * index) : high >> (8 * (index - 8)));
+        }
+        void dropLast();
+        QByteArray text() const;
         bool operator==(const PackedName& other) const {
             return low == other.low && high == other.high;
         }
@@ -52,15 +68,20 @@ private:
         std::vector<Alias> shortOnes;
     };
 
-    ShortName addEntry(const char* hostName, qsizetype length);
+    PackedName addEntry(const char* hostName, qsizetype length);
+    bool addLongName(const char* hostName, qsizetype length, PackedName& shortName);
+    PackedName addOtherName(const char* hostName, qsizetype length);
     bool isTaken(QByteArrayView name);
-    int nextAliasNumber(QByteArrayView upperName) const;
-    ShortName aliasOf(QByteArrayView name, int baseLength, qsizetype firstDot);
+    // `head`: the name's first eight bytes packed as in PackedName.
+    int nextAliasNumber(QByteArrayView upperName, quint64 head) const;
+    PackedName aliasOf(QByteArrayView name, quint64 head, int baseLength, quint64 extension,
+                       int extensionSize);
 
     // The short names given so far. Only a name already 8.3-shaped asks whether it is taken,
     // so they wait in a list until the first question: a folder of long names builds no set.
+    // The list grows in blocks, never copied into fresh memory as a vector's would be.
     QSet<PackedName> m_shortNames;
-    std::vector<PackedName> m_unsetShortNames;
+    std::deque<PackedName> m_unsetShortNames;
     // By the length of their prefix (0 to 8), groups keyed by the prefix's bytes in a number.
     // The maps keep their groups in place, so the group last found at each length is kept at
     // hand: names of one family (GAME 1, GAME 2, ...) come one after another.
