@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -21,6 +22,9 @@ double median(std::vector<double> v) {
 }
 
 double run(const QString& program, const QStringList& args) {
+    // Each run starts with nothing left to write back: a launcher's fsync would otherwise also
+    // wait for the list the floor wrote just before it, which the floor itself never waits for.
+    ::sync();
     QProcess process;
     QElapsedTimer timer;
     timer.start();

@@ -1,8 +1,8 @@
 #include "romlistexport.h"
 
 #include "hostpath.h"
+#include "replacefile.h"
 #include "romlistformat.h"
-#include "textfile.h"
 
 #include <QDate>
 #include <QLocale>
@@ -21,9 +21,9 @@ RomListExport exportRomList(const QString& directory, RomListKind kind, bool zip
         result.cancelled = true;
         return result;
     }
-    const QStringList lines = kind == RomListKind::Text ? renderTextList(folder.rows, date)
-                                                        : renderHtmlList(folder.rows, zipNames);
-    result.error = writeTextLines(result.path, lines);
+    result.error =
+        replaceFile(result.path, kind == RomListKind::Text ? renderTextList(folder.rows, date)
+                                                           : renderHtmlList(folder.rows, zipNames));
     return result;
 }
 

@@ -4,22 +4,95 @@
 #include "contacts.h"
 #include "printable.h"
 
-#include <QStringBuilder>
+#include <QStringEncoder>
+#include <QVarLengthArray>
 
 #include <algorithm>
+#include <charconv>
+#include <cstring>
 
 namespace {
 
+// A list file's bytes, written straight into one buffer: lists run to many thousand lines, and
+// a string per line, encoded afterwards, cost more than reading the ROMs.
+class ListBytes {
+public:
+    explicit ListBytes(qsizetype expectedSize) { m_bytes.reserve(expectedSize); }
+
+    ListBytes& operator<<(QLatin1StringView text) {
+        m_bytes.append(text.data(), text.size());
+        return *this;
+    }
+    ListBytes& operator<<(QStringView text) { // as UTF-8
+        char* end = m_utf8.appendToBuffer(room(text.size() * 3), text);
+        m_bytes.resize(end - m_bytes.constData());
+        return *this;
+    }
+    ListBytes& operator<<(qint64 number) {
+        char digits[24];
+        const auto written = std::to_chars(digits, digits + sizeof digits, number);
+        m_bytes.append(digits, written.ptr - digits);
+        return *this;
+    }
+    void blanks(qsizetype count) { m_bytes.append(count, ' '); }
+    void endLine() { m_bytes.append("\r\n", 2); }
+
+    // Every byte but letters, digits and -._~ percent-encoded, so that a blank, #, ? or a
+    // bracket in a file name, or a name that is not UTF-8, still links to that file.
+    void appendLinkTarget(QByteArrayView name) {
+        static constexpr char kHex[] = "0123456789ABCDEF";
+        char* out = room(name.size() * 3);
+        for (const char c : name) {
+            if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                c == '-' || c == '.' || c == '_' || c == '~') {
+                *out++ = c;
+                continue;
+            }
+            *out++ = '%';
+            *out++ = kHex[uchar(c) >> 4];
+            *out++ = kHex[uchar(c) & 0xF];
+        }
+        m_bytes.resize(out - m_bytes.constData());
+    }
+
+    QByteArray take() { return std::move(m_bytes); }
+
+private:
+    // Where up to `most` more bytes go; the caller then cuts the array to what it wrote.
+    char* room(qsizetype most) {
+        const qsizetype at = m_bytes.size();
+        m_bytes.resize(at + most);
+        return m_bytes.data() + at;
+    }
+
+    QByteArray m_bytes;
+    QStringEncoder m_utf8{QStringEncoder::Utf8};
+};
+
 // A value, blanks up to the cell's width, then " | ". A longer value is written whole.
-void appendCell(QString& line, const QString& value, int width) {
-    line += value;
+void appendCell(ListBytes& line, QStringView value, int width) {
+    line << value;
     if (value.size() < width)
-        line += QString(width - value.size(), QLatin1Char(' '));
-    line += QLatin1String(" | ");
+        line.blanks(width - value.size());
+    line << QLatin1StringView(" | ");
 }
 
-QString ruleLine() {
-    return QString(105, QLatin1Char('-')) + QLatin1Char(' ');
+// The file size cell, without a string per row.
+void appendSizeCell(ListBytes& line, qint64 bytes, int width) {
+    char cell[32];
+    char* end = std::to_chars(cell, cell + 24, kilobytes(bytes)).ptr;
+    std::memcpy(end, " Kb", 3);
+    end += 3;
+    line << QLatin1StringView(cell, end - cell);
+    if (end - cell < width)
+        line.blanks(width - (end - cell));
+    line << QLatin1StringView(" | ");
+}
+
+// 105 dashes and a blank.
+QLatin1StringView ruleLine() {
+    return QLatin1StringView("----------------------------------------------------"
+                             "----------------------------------------------------- ");
 }
 
 // Titles and file names come from the ROMs and the disk: nothing in them may become markup in
@@ -30,32 +103,6 @@ QString escaped(const QString& value) {
             c == QLatin1Char('"'))
             return value.toHtmlEscaped();
     return value; // the usual case, without a copy
-}
-
-// Every byte of the name as it is on disk but letters, digits and -._~ is percent-encoded, so
-// that a blank, #, ? or a bracket in a file name, or a name that is not UTF-8, still links to
-// that file.
-QString linkTarget(const QByteArray& name) {
-    const auto unreserved = [](char c) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-               c == '-' || c == '.' || c == '_' || c == '~';
-    };
-    if (std::all_of(name.begin(), name.end(), unreserved))
-        return QString::fromLatin1(name);
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    QString encoded(name.size() * 3, Qt::Uninitialized);
-    QChar* out = encoded.data();
-    for (const char c : name) {
-        if (unreserved(c)) {
-            *out++ = QLatin1Char(c);
-            continue;
-        }
-        *out++ = QLatin1Char('%');
-        *out++ = QLatin1Char(kHex[uchar(c) >> 4]);
-        *out++ = QLatin1Char(kHex[uchar(c) & 0xF]);
-    }
-    encoded.truncate(out - encoded.constData());
-    return encoded;
 }
 
 // The bytes the row's link names: the file itself, or the .zip of the same name.
@@ -71,8 +118,8 @@ QByteArray linkedBytes(const RomListRow& row, bool zipNames, const QString& list
 
 } // namespace
 
-QString fileSizeText(qint64 bytes) {
-    return QString::number((bytes + 1023) / 1024) + QStringLiteral(" Kb");
+qint64 kilobytes(qint64 bytes) {
+    return (bytes + 1023) / 1024;
 }
 
 QString zipName(const QString& fileName) {
@@ -88,73 +135,88 @@ QString zipName(const QString& fileName) {
     return base + QStringLiteral(".zip");
 }
 
-QStringList renderTextList(const std::vector<RomListRow>& rows, const QString& date) {
-    QStringList lines;
-    lines << QStringLiteral("List of Gameboy ROMS on ") + date +
-                 QStringLiteral(" - Generated using Zemplo 97 by Korvid");
-    lines << ruleLine();
-    lines << QStringLiteral("|    PC File Names    |    Gameboy Titles    |   Gameboy ROM Types   "
-                            "| Gameboy ROM Sizes | PC File size |");
-    lines << QStringLiteral("|---------------------|----------------------|-----------------------"
-                            "|-------------------|--------------| ");
+QByteArray renderTextList(const std::vector<RomListRow>& rows, const QString& date) {
+    ListBytes list(qsizetype(rows.size() + 6) * 120);
+    list << QLatin1StringView("List of Gameboy ROMS on ") << date
+         << QLatin1StringView(" - Generated using Zemplo 97 by Korvid");
+    list.endLine();
+    list << ruleLine();
+    list.endLine();
+    list << QLatin1StringView(
+        "|    PC File Names    |    Gameboy Titles    |   Gameboy ROM Types   "
+        "| Gameboy ROM Sizes | PC File size |");
+    list.endLine();
+    list << QLatin1StringView(
+        "|---------------------|----------------------|-----------------------"
+        "|-------------------|--------------| ");
+    list.endLine();
     const CartridgeInfo unread;
     for (const RomListRow& row : rows) {
         const CartridgeInfo& info = row.info ? *row.info : unread;
-        QString line;
-        line.reserve(112);
-        line += QLatin1Char('|');
-        appendCell(line, printable(row.fileName), 20);
-        appendCell(line, printable(info.title), 20);
-        appendCell(line, info.typeText, 21);
-        appendCell(line, info.sizeText, 17);
-        appendCell(line, fileSizeText(row.fileSize), 12);
-        lines << line;
+        list << QLatin1StringView("|");
+        appendCell(list, printable(row.fileName), 20);
+        appendCell(list, printable(info.title), 20);
+        appendCell(list, info.typeText, 21);
+        appendCell(list, info.sizeText, 17);
+        appendSizeCell(list, row.fileSize, 12);
+        list.endLine();
     }
-    lines << ruleLine();
-    return lines;
+    list << ruleLine();
+    list.endLine();
+    return list.take();
 }
 
-QStringList renderHtmlList(const std::vector<RomListRow>& rows, bool zipNames) {
-    QStringList lines;
-    lines << QStringLiteral("<!-- BEGIN ZEMPLO GB ROMS LIST -->")
-          << QStringLiteral("<meta charset=\"utf-8\">") << QStringLiteral(" ")
-          << QStringLiteral("<!-- Generated with Zemplo 97 by Korvid -->");
-    lines << QStringLiteral(
-                 "<div align=\"center\"><center><table border=\"0\"><tr><td align=\"center\" "
-                 "valign=\"bottom\"><font size=\"2\" face=\"Arial\"><strong>This List has been "
-                 "generated using Zemplo 97</strong></font></td><td align=\"center\"><a "
-                 "href=\"%1\"><img src=\"%2\" border=\"0\" width=\"88\" "
-                 "height=\"31\"></a></td></tr></table></center></div>")
-                 .arg(homePageAddress(), QLatin1String(kBadgeDataAddress));
-    lines << QStringLiteral("<div align=\"center\"><center><table border=\"1\">");
-    lines << QStringLiteral(
+QByteArray renderHtmlList(const std::vector<RomListRow>& rows, bool zipNames) {
+    ListBytes page(qsizetype(rows.size()) * 420 + 4096);
+    page << QLatin1StringView("<!-- BEGIN ZEMPLO GB ROMS LIST -->\r\n"
+                              "<meta charset=\"utf-8\">\r\n"
+                              " \r\n"
+                              "<!-- Generated with Zemplo 97 by Korvid -->\r\n");
+    page << QStringLiteral(
+                "<div align=\"center\"><center><table border=\"0\"><tr><td align=\"center\" "
+                "valign=\"bottom\"><font size=\"2\" face=\"Arial\"><strong>This List has been "
+                "generated using Zemplo 97</strong></font></td><td align=\"center\"><a "
+                "href=\"%1\"><img src=\"%2\" border=\"0\" width=\"88\" "
+                "height=\"31\"></a></td></tr></table></center></div>")
+                .arg(homePageAddress(), QLatin1String(kBadgeDataAddress));
+    page.endLine();
+    page << QLatin1StringView(
+        "<div align=\"center\"><center><table border=\"1\">\r\n"
         "<tr><td align=\"center\"><font size=\"2\" face=\"Arial\"><strong>Filenames</strong>"
         "</font></td><td align=\"center\"><font size=\"2\" face=\"Arial\"><strong>Gameboy ROM "
         "Names</strong></font></td><td align=\"center\"><font size=\"2\" face=\"Arial\"><strong>"
         "ROM Types</strong></font></td><td align=\"center\"><font size=\"2\" face=\"Arial\">"
         "<strong>Gameboy ROM Size</strong></font></td><td align=\"center\"><font size=\"2\" "
-        "face=\"Arial\"><strong>File size</strong></font></td></tr>");
+        "face=\"Arial\"><strong>File size</strong></font></td></tr>\r\n");
     const CartridgeInfo unread;
+    QStringEncoder utf8(QStringEncoder::Utf8);
+    QVarLengthArray<char, 1024> nameBytes;
     for (const RomListRow& row : rows) {
         const CartridgeInfo& info = row.info ? *row.info : unread;
         // A line end or escape in a name would split the row or steer whatever shows the page:
         // the cell shows "?" as the text list does, the link keeps the name's own bytes.
         const QString listed = zipNames ? zipName(row.fileName) : row.fileName;
-        const QString name = printable(listed);
-        lines << QLatin1String("<tr><td><a href=\"") %
-                     linkTarget(linkedBytes(row, zipNames, listed)) %
-                     QLatin1String("\"><font size=\"2\" face=\"Arial\">") % escaped(name) %
-                     QLatin1String("</font></a></td>");
-        lines << QLatin1String("<td><font size=\"2\" face=\"Arial\"><em><strong>") %
-                     escaped(info.title) % QLatin1String("</strong></em></font></td>");
-        lines << QLatin1String("<td align=\"center\"><font size=\"2\" face=\"Arial\">") %
-                     escaped(info.typeText) % QLatin1String("</font></td>");
-        lines << QLatin1String("<td align=\"center\"><font size=\"2\" face=\"Arial\">") %
-                     escaped(info.sizeText) % QLatin1String("</font></td>");
-        lines << QLatin1String("<td><font size=\"2\" face=\"Arial\">") %
-                     fileSizeText(row.fileSize) % QLatin1String("</font></td></tr>");
+        page << QLatin1StringView("<tr><td><a href=\"");
+        if (row.rawName.isEmpty()) { // a UTF-8 name: the link names the listed name's bytes
+            nameBytes.resize(listed.size() * 3);
+            char* end = utf8.appendToBuffer(nameBytes.data(), listed);
+            page.appendLinkTarget(QByteArrayView(nameBytes.data(), end - nameBytes.data()));
+        } else {
+            page.appendLinkTarget(linkedBytes(row, zipNames, listed));
+        }
+        page << QLatin1StringView("\"><font size=\"2\" face=\"Arial\">")
+             << escaped(printable(listed)) << QLatin1StringView("</font></a></td>\r\n");
+        page << QLatin1StringView("<td><font size=\"2\" face=\"Arial\"><em><strong>")
+             << escaped(info.title) << QLatin1StringView("</strong></em></font></td>\r\n");
+        page << QLatin1StringView("<td align=\"center\"><font size=\"2\" face=\"Arial\">")
+             << escaped(info.typeText) << QLatin1StringView("</font></td>\r\n");
+        page << QLatin1StringView("<td align=\"center\"><font size=\"2\" face=\"Arial\">")
+             << escaped(info.sizeText) << QLatin1StringView("</font></td>\r\n");
+        page << QLatin1StringView("<td><font size=\"2\" face=\"Arial\">") << kilobytes(row.fileSize)
+             << QLatin1StringView(" Kb</font></td></tr>\r\n");
     }
-    lines << QStringLiteral("</table></center></div>") << QStringLiteral(" ")
-          << QStringLiteral("<!-- END ZEMPLO GB ROMS LIST -->");
-    return lines;
+    page << QLatin1StringView("</table></center></div>\r\n"
+                              " \r\n"
+                              "<!-- END ZEMPLO GB ROMS LIST -->\r\n");
+    return page.take();
 }
