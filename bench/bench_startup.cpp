@@ -76,6 +76,9 @@ int main(int argc, char* argv[]) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    // The pictures the launcher keeps are kept here; the warm-up run below draws them.
+    QTemporaryDir cache;
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), cache.path());
     env.insert(QStringLiteral("ZEMPLO_REPORT_FIRST_PAINT"), QStringLiteral("1"));
 
     QStringList launchers{launcher};

@@ -17,9 +17,10 @@ done
 # The installed program finds its window module and shows the window.
 mkdir -p "$tmp/config/Zemplo97"
 printf '[Startup]\nVersion=262\nVGB-DOS=/bin/true\n' >"$tmp/config/Zemplo97/Zemplo97.ini"
-painted="$(QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$tmp/config" ZEMPLO_REPORT_FIRST_PAINT=1 \
-    timeout 60 "$tmp/prefix/bin/zemplo97" 2>&1)" || true
+painted="$(QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$tmp/config" XDG_CACHE_HOME="$tmp/cache" \
+    ZEMPLO_REPORT_FIRST_PAINT=1 timeout 60 "$tmp/prefix/bin/zemplo97" 2>&1)" || true
 [ "$painted" = "first-paint" ] || fail "the installed window: $painted"
+ls "$tmp"/cache/zemplo97/artwork-*/logo.rgba >/dev/null || fail "the drawn pictures were not kept"
 desktop-file-validate "$share/applications/org.example.zemplo97.desktop" || fail "desktop entry"
 [ -s "$share/man/man1/zemplo97.1.gz" ] || fail "no manual page"
 [ -s "$share/metainfo/org.example.zemplo97.metainfo.xml" ] || fail "no metainfo"

@@ -1,3 +1,4 @@
+#include "artworkcache.h"
 #include "padfixture.h"
 #include "picturebox.h"
 #include "previewwindow.h"
@@ -54,6 +55,8 @@ private slots:
     void quitThatCannotSaveOffersRetry();
     void closeBoxSavesNothing();
     void romArgumentTaken();
+    void keptPictures_data();
+    void keptPictures();
 
     // ---- Hover, hints and captions ----
     void hoverSequences();
@@ -234,6 +237,56 @@ void PadTest::romArgumentTaken() {
 }
 
 // ---- Hover, hints and captions ----
+
+// A picture kept by an earlier start is read back; anything else where it is kept is drawn anew.
+void PadTest::keptPictures_data() {
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<bool>("drawn");
+    QTest::newRow("nothing yet") << "" << true;
+    QTest::newRow("kept before") << "kept" << false;
+    QTest::newRow("another size") << "other size" << true;
+    QTest::newRow("cut short") << "cut short" << true;
+    QTest::newRow("not a kept picture") << "bad mark" << true;
+    QTest::newRow("a folder in its place") << "folder" << true;
+}
+
+void PadTest::keptPictures() {
+    QFETCH(QString, kept);
+    QFETCH(bool, drawn);
+    QTemporaryDir dir;
+    const QSize size(3, 2);
+    const auto filled = [](QSize s, Qt::GlobalColor color) {
+        QPixmap pixmap(s);
+        pixmap.fill(color);
+        return pixmap;
+    };
+    if (!kept.isEmpty() && kept != "folder") {
+        const QSize keptSize = kept == "other size" ? QSize(2, 3) : size;
+        ArtworkCache earlier(dir.path());
+        earlier.picture("p", keptSize, [&] { return filled(keptSize, Qt::red); });
+        QCOMPARE(earlier.save(), QString());
+    }
+    QFile file(dir.filePath("p.rgba"));
+    if (kept == "cut short")
+        QVERIFY(file.resize(file.size() - 1));
+    if (kept == "bad mark") {
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        file.write("X");
+        file.close();
+    }
+    if (kept == "folder")
+        QVERIFY(QDir(dir.path()).mkdir("p.rgba"));
+
+    int draws = 0;
+    ArtworkCache cache(dir.path());
+    const QPixmap got = cache.picture("p", size, [&] {
+        ++draws;
+        return filled(size, Qt::blue);
+    });
+    QCOMPARE(draws, drawn ? 1 : 0);
+    QCOMPARE(got.size(), size);
+    QCOMPARE(got.toImage().pixelColor(2, 1), QColor(drawn ? Qt::blue : Qt::red));
+}
 
 void PadTest::hoverSequences() {
     QVERIFY(f->pad->Form_Load(QString()));

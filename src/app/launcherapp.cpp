@@ -2,6 +2,7 @@
 #include "messagetitles.h"
 
 #include "artwork.h"
+#include "artworkcache.h"
 #include "dosenvironment.h"
 #include "inisettingsstore.h"
 #include "launcherwindows.h"
@@ -78,7 +79,8 @@ int runLauncherWindow(int& argc, char** argv, const QStringList& words) {
     QtProcessStarter starter;
     DosBoxEnvironment dos(starter);
     DesktopUrlOpener urlOpener;
-    Pad pad({prompter, store, dos});
+    ArtworkCache artworkCache(artworkCacheFolder());
+    Pad pad({prompter, store, dos, &artworkCache});
     LauncherWindows windows(pad, urlOpener, prompter);
     pad.setWindows(windows.padWindows());
     QObject::connect(&pad, &Pad::quitRequested, &app, &QCoreApplication::quit);
@@ -97,9 +99,14 @@ int runLauncherWindow(int& argc, char** argv, const QStringList& words) {
 
     if (!pad.Form_Load(argumentText(words)))
         return 0;
-    // The icon is drawn in code; the window's content comes first.
-    const AfterFirstPaint afterFirstPaint(
-        &pad, [] { QApplication::setWindowIcon(QIcon(QPixmap::fromImage(artwork::appIcon(64)))); });
+    // The icon is drawn in code and pictures drawn anew are kept: the window's content comes
+    // first. Pictures drawn later (a button first lit) are kept when the program ends.
+    const AfterFirstPaint afterFirstPaint(&pad, [&artworkCache] {
+        QApplication::setWindowIcon(QIcon(QPixmap::fromImage(artwork::appIcon(64))));
+        artworkCache.save();
+    });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit,
+                     [&artworkCache] { artworkCache.save(); });
     pad.show();
     tellSweep(sweepLaunchFolders(launchCacheRoot()));
     return app.exec();

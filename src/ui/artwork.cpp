@@ -114,7 +114,7 @@ void drawLabelSide(QPainter& p, const QRect& label) {
 } // namespace
 
 QPixmap logo() {
-    QPixmap pixmap(421, 51);
+    QPixmap pixmap(logoSize());
     pixmap.fill(kShell);
     QPainter p(&pixmap);
     const QRect screen(4, 4, 300, 43);

@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+class ArtworkCache;
 class DosEnvironment;
 class PictureBox;
 class PreviewWindow;
@@ -28,6 +29,7 @@ struct PadServices {
     Prompter& prompter;
     SettingsStore& store;
     DosEnvironment& dos;
+    ArtworkCache* artwork = nullptr; // none: every picture is drawn
 };
 
 // The main window: every launcher setting in one control each, the image buttons and the
@@ -118,6 +120,8 @@ private:
         bool on = false;
     };
 
+    // A picture of the window's artwork, read back from the cache when there is one.
+    QPixmap picture(const QString& name, QSize size, const std::function<QPixmap()>& draw);
     // Construction, one group of controls at a time.
     void buildLogo();
     void buildCartridgeRow();

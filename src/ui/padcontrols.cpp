@@ -2,6 +2,7 @@
 // 60 twips (4 px) and is 2295 twips (153 px) wide, the right one starts at 2460 twips (164 px)
 // and is 3855 twips (257 px) wide.
 #include "artwork.h"
+#include "artworkcache.h"
 #include "horizontalscrollbar.h"
 #include "named.h"
 #include "pad.h"
@@ -69,9 +70,13 @@ QString utf8(const char* text) {
 
 } // namespace
 
+QPixmap Pad::picture(const QString& name, QSize size, const std::function<QPixmap()>& draw) {
+    return m_services.artwork ? m_services.artwork->picture(name, size, draw) : draw();
+}
+
 void Pad::buildLogo() {
     Picture1 = make<QLabel>(this, "Picture1", QRect(3, 2, 421, 51));
-    Picture1->setPixmap(artwork::logo());
+    Picture1->setPixmap(picture(QStringLiteral("logo"), artwork::logoSize(), artwork::logo));
     Line6 = make<QFrame>(this, "Line6", QRect(kRightX - 6, kColumnsY, 1, 340));
     Line6->setAutoFillBackground(true);
     QPalette palette = Line6->palette();
@@ -231,12 +236,17 @@ void Pad::buildImageButton(ImageButton& b, const ImageButtonSpec& spec) {
     const QSize size = artwork::buttonSize(spec.art);
     const int y = kButtonRowY + (31 - size.height()) / 2;
     b.offStore = make<QLabel>(this, spec.offStore, QRect(QPoint(0, 0), size));
-    b.offStore->setPixmap(artwork::button(spec.art, false));
+    const QString name = QString::fromLatin1(spec.name);
+    b.offStore->setPixmap(picture(name + QStringLiteral("-off"), size,
+                                  [art = spec.art] { return artwork::button(art, false); }));
     b.offStore->hide();
     b.onStore = make<QLabel>(this, spec.onStore, QRect(QPoint(0, 0), size));
-    b.drawOnImage = [art = spec.art] { return artwork::button(art, true); };
+    b.drawOnImage = [this, name, size, art = spec.art] {
+        return picture(name + QStringLiteral("-on"), size,
+                       [art] { return artwork::button(art, true); });
+    };
     b.onStore->hide();
-    b.box = new PictureBox(QString::fromLatin1(spec.name), this);
+    b.box = new PictureBox(name, this);
     b.box->setGeometry(QRect(QPoint(spec.x, y), size));
     b.box->setPixmap(b.offStore->pixmap());
     b.box->setCursor(Qt::PointingHandCursor);
