@@ -40,7 +40,11 @@ QCheckBox* check(QWidget* parent, const char* name, const QString& caption, cons
 QComboBox* optionList(QWidget* parent, const char* name, const QStringList& items,
                       const QString& tip, int y) {
     QComboBox* combo = make<QComboBox>(parent, name, QRect(kLeftX, y, kLeftWidth, 21));
-    combo->setEditable(true);
+    // Editable as setEditable(true) makes it, but its drop-down list is built when it first
+    // drops down, not before the window first shows.
+    auto* edit = new QLineEdit(combo);
+    edit->setPalette(combo->palette());
+    combo->setLineEdit(edit);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->addItems(items);
     combo->setToolTip(tip);
