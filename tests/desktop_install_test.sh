@@ -20,7 +20,7 @@ printf '[Startup]\nVersion=262\nVGB-DOS=/bin/true\n' >"$tmp/config/Zemplo97/Zemp
 painted="$(QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$tmp/config" XDG_CACHE_HOME="$tmp/cache" \
     ZEMPLO_REPORT_FIRST_PAINT=1 timeout 60 "$tmp/prefix/bin/zemplo97" 2>&1)" || true
 [ "$painted" = "first-paint" ] || fail "the installed window: $painted"
-ls "$tmp"/cache/zemplo97/artwork-*/logo.rgba >/dev/null || fail "the drawn pictures were not kept"
+ls "$tmp"/cache/Zemplo97/artwork-*/logo.rgba >/dev/null || fail "the drawn pictures were not kept"
 desktop-file-validate "$share/applications/org.example.zemplo97.desktop" || fail "desktop entry"
 [ -s "$share/man/man1/zemplo97.1.gz" ] || fail "no manual page"
 [ -s "$share/metainfo/org.example.zemplo97.metainfo.xml" ] || fail "no metainfo"

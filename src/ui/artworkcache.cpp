@@ -11,7 +11,7 @@ QString artworkCacheFolder() {
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
     if (cache.isEmpty())
         return {};
-    return cache + QStringLiteral("/zemplo97/artwork-") + QStringLiteral(ZEMPLO_ARTWORK_KEY);
+    return cache + QStringLiteral("/Zemplo97/artwork-") + QStringLiteral(ZEMPLO_ARTWORK_KEY);
 }
 
 namespace {
