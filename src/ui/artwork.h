@@ -3,8 +3,9 @@
 #include <QImage>
 #include <QPixmap>
 
-// The launcher's bitmaps, drawn at start-up rather than shipped: the logo, the OFF and ON
-// images of the six image buttons and the select picture.
+// The launcher's bitmaps, drawn in code rather than shipped: the logo, the OFF and ON images of
+// the six image buttons and the select picture. The main window keeps what it drew in an
+// ArtworkCache, so that later starts read them back.
 namespace artwork {
 
 enum class Button { Keys, Load, Save, Play, Quit, About };
