@@ -16,10 +16,11 @@ QString artworkCacheFolder() {
 
 namespace {
 
-// A kept picture: this mark, its width and height (little-endian), then its pixels as bytes
-// R, G, B, A, row after row. No compression, so reading it back needs no image codec, whose
-// first use costs more than the drawing it saves.
-constexpr char kMark[8] = {'Z', '9', '7', 'P', 'I', 'C', 'T', '1'};
+// A kept picture: this mark, its width and height, then its pixels row after row, each a
+// 32-bit word 0xffRRGGBB, all numbers little-endian. No compression, so reading it back needs
+// no image codec, whose first use costs more than the drawing it saves; and the pixels are
+// those of an opaque pixmap, which takes them without converting.
+constexpr char kMark[8] = {'Z', '9', '7', 'P', 'I', 'C', 'T', '2'};
 constexpr qint64 kHeaderSize = sizeof kMark + 8;
 
 qint64 keptSize(QSize size) {
@@ -41,14 +42,18 @@ QImage readKeptPicture(const QString& path, QSize size) {
     QFile file;
     if (size.isEmpty() || !openRegularFile(file, path).isEmpty() || file.size() != keptSize(size))
         return {};
-    QImage image(size, QImage::Format_RGBA8888);
+    QImage image(size, QImage::Format_RGB32);
     const QByteArray head = file.read(kHeaderSize);
     const qint64 rowBytes = qint64(size.width()) * 4;
     if (head != header(size))
         return {};
-    for (int y = 0; y < size.height(); ++y)
-        if (file.read(reinterpret_cast<char*>(image.scanLine(y)), rowBytes) != rowBytes)
+    for (int y = 0; y < size.height(); ++y) {
+        auto* row = reinterpret_cast<quint32*>(image.scanLine(y));
+        if (file.read(reinterpret_cast<char*>(row), rowBytes) != rowBytes)
             return {};
+        if constexpr (Q_BYTE_ORDER != Q_LITTLE_ENDIAN)
+            qFromLittleEndian<quint32>(row, size.width(), row);
+    }
     return image;
 }
 
@@ -59,9 +64,9 @@ QString ArtworkCache::pathOf(const QString& name) const {
 QPixmap ArtworkCache::picture(const QString& name, QSize size,
                               const std::function<QPixmap()>& draw) {
     if (!m_folder.isEmpty()) {
-        const QImage kept = readKeptPicture(pathOf(name), size);
+        QImage kept = readKeptPicture(pathOf(name), size);
         if (!kept.isNull())
-            return QPixmap::fromImage(kept);
+            return QPixmap::fromImage(std::move(kept));
     }
     QPixmap drawn = draw();
     if (!m_folder.isEmpty())
@@ -76,11 +81,13 @@ QString ArtworkCache::save() {
         return QStringLiteral("the folder %1 cannot be made").arg(m_folder);
     QString error;
     for (const auto& [name, pixmap] : std::exchange(m_drawn, {})) {
-        const QImage image = pixmap.toImage().convertToFormat(QImage::Format_RGBA8888);
+        const QImage image = pixmap.toImage().convertToFormat(QImage::Format_RGB32);
         QByteArray bytes = header(image.size());
-        for (int y = 0; y < image.height(); ++y)
-            bytes.append(reinterpret_cast<const char*>(image.constScanLine(y)),
-                         qsizetype(image.width()) * 4);
+        for (int y = 0; y < image.height(); ++y) {
+            const qsizetype at = bytes.size();
+            bytes.resize(at + qsizetype(image.width()) * 4);
+            qToLittleEndian<quint32>(image.constScanLine(y), image.width(), bytes.data() + at);
+        }
         const QString written = replaceFile(pathOf(name), bytes);
         if (!written.isEmpty())
             error = written;
