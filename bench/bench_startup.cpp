@@ -84,7 +84,7 @@ int main(int argc, char* argv[]) {
     QStringList launchers{launcher};
     for (int i = 1; i < argc; ++i)
         launchers << QString::fromLocal8Bit(argv[i]);
-    const int rounds = 15;
+    const int rounds = 31;
     std::vector<std::vector<Sample>> ours(size_t(launchers.size()));
     std::vector<Sample> baseline, withText;
     for (const QString& l : launchers)
