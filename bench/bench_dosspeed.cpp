@@ -4,6 +4,7 @@
 // The variants alternate in one run; medians are printed with their ratios.
 #include "dosboxinvocation.h"
 #include "hostpath.h"
+#include "median.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -51,11 +52,6 @@ QStringList bareArguments(const QString& emu, const QString& command) {
             QStringLiteral("-c"), QStringLiteral("c:"),
             QStringLiteral("-c"), command,
             QStringLiteral("-c"), QStringLiteral("exit")};
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 QByteArray loadAverage() {

@@ -1,6 +1,7 @@
 // EightPointThree of a ROM in a folder of 10,000 long-named files, against a bare read of the
 // same folder. Both run alternately in one process so that caches treat them alike.
 #include "dosname.h"
+#include "median.h"
 
 #include "bareread.h"
 
@@ -24,11 +25,6 @@ QString lastEntry(const QByteArray& path) {
             last = entry->d_name;
     closedir(dir);
     return QFile::decodeName(last);
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // `zemplo97 --export-list` on a folder of 10,000 ROMs, text list and page, as whole processes,
 // against the C floor (romlist_floor): run alternately in one run, medians compared.
 //   bench_exportprocess [OTHER-LAUNCHER...]   other builds measured in the same rounds
+#include "median.h"
 #include "romshelf.h"
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -15,11 +16,6 @@
 #include <vector>
 
 namespace {
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 double run(const QString& program, const QStringList& args) {
     // Each run starts with nothing left to write back: a launcher's fsync would otherwise also

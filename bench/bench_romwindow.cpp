@@ -1,17 +1,16 @@
 // The ROM window listing a folder of 10,000 ROMs, and reading a header on a click, against a
 // bare read of the same folder; run alternately in one process.
+#include "bareread.h"
 #include "filelistmodel.h"
 #include "gamefileselector.h"
+#include "median.h"
 #include "qtprompter.h"
+#include "romshelf.h"
 #include "urlopener.h"
 
-#include "bareread.h"
 #include <QApplication>
 #include <QDir>
-
-#include "romshelf.h"
 #include <QElapsedTimer>
-
 #include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -19,15 +18,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <vector>
-
-namespace {
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,6 +1,7 @@
 // Process start to first paint, and peak memory at that moment, for the launcher's main window
 // and for a minimal Qt Widgets window; the two run alternately in one run.
 //   bench_startup [OTHER-LAUNCHER...]   other builds measured in the same rounds
+#include "median.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -51,8 +52,7 @@ template <typename F> double median(const std::vector<Sample>& v, F field) {
     std::vector<double> values;
     for (const Sample& s : v)
         values.push_back(field(s));
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
+    return ::median(std::move(values));
 }
 
 } // namespace

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstring>
 
 namespace {
 
@@ -36,6 +35,7 @@ public:
     }
     void blanks(qsizetype count) { m_bytes.append(count, ' '); }
     void endLine() { m_bytes.append("\r\n", 2); }
+    qsizetype size() const { return m_bytes.size(); }
 
     // Every byte but letters, digits and -._~ percent-encoded, so that a blank, #, ? or a
     // bracket in a file name, or a name that is not UTF-8, still links to that file.
@@ -54,6 +54,12 @@ public:
         }
         m_bytes.resize(out - m_bytes.constData());
     }
+    // The same for a name's UTF-8 bytes.
+    void appendLinkTarget(QStringView name) {
+        QVarLengthArray<char, 1024> bytes(name.size() * 3);
+        char* end = m_utf8.appendToBuffer(bytes.data(), name);
+        appendLinkTarget(QByteArrayView(bytes.data(), end - bytes.data()));
+    }
 
     QByteArray take() { return std::move(m_bytes); }
 
@@ -69,24 +75,24 @@ private:
     QStringEncoder m_utf8{QStringEncoder::Utf8};
 };
 
-// A value, blanks up to the cell's width, then " | ". A longer value is written whole.
-void appendCell(ListBytes& line, QStringView value, int width) {
-    line << value;
-    if (value.size() < width)
-        line.blanks(width - value.size());
+// After a cell's value of `length` characters: blanks up to the cell's width, then " | ". A
+// longer value stays whole.
+void endCell(ListBytes& line, qsizetype length, int width) {
+    if (length < width)
+        line.blanks(width - length);
     line << QLatin1StringView(" | ");
 }
 
-// The file size cell, without a string per row.
+void appendCell(ListBytes& line, QStringView value, int width) {
+    line << value;
+    endCell(line, value.size(), width);
+}
+
+// The file size cell, written as digits: no string per row.
 void appendSizeCell(ListBytes& line, qint64 bytes, int width) {
-    char cell[32];
-    char* end = std::to_chars(cell, cell + 24, kilobytes(bytes)).ptr;
-    std::memcpy(end, " Kb", 3);
-    end += 3;
-    line << QLatin1StringView(cell, end - cell);
-    if (end - cell < width)
-        line.blanks(width - (end - cell));
-    line << QLatin1StringView(" | ");
+    const qsizetype start = line.size();
+    line << kilobytes(bytes) << QLatin1StringView(" Kb");
+    endCell(line, line.size() - start, width);
 }
 
 // 105 dashes and a blank.
@@ -105,15 +111,17 @@ QString escaped(const QString& value) {
     return value; // the usual case, without a copy
 }
 
-// The bytes the row's link names: the file itself, or the .zip of the same name.
-// `listedName` is the name the row shows, the file's own or its .zip's.
-QByteArray linkedBytes(const RomListRow& row, bool zipNames, const QString& listedName) {
-    const bool utf8 = row.rawName.isEmpty() || row.fileName.toUtf8() == row.rawName;
-    if (utf8)
-        return listedName.toUtf8();
-    return zipNames ? row.rawName.chopped(std::min<qsizetype>(3, row.rawName.size())).toLower() +
-                          QByteArrayLiteral(".zip")
-                    : row.rawName;
+// The row's link to the file itself or to the .zip of the same name. `listedName` is the name
+// the row shows, the file's own or its .zip's; a name that is not UTF-8 links by its bytes.
+void appendLink(ListBytes& page, const RomListRow& row, bool zipNames, const QString& listedName) {
+    if (row.rawName.isEmpty() || row.fileName.toUtf8() == row.rawName) {
+        page.appendLinkTarget(QStringView(listedName));
+        return;
+    }
+    page.appendLinkTarget(
+        zipNames ? row.rawName.chopped(std::min<qsizetype>(3, row.rawName.size())).toLower() +
+                       QByteArrayLiteral(".zip")
+                 : row.rawName);
 }
 
 } // namespace
@@ -189,21 +197,13 @@ QByteArray renderHtmlList(const std::vector<RomListRow>& rows, bool zipNames) {
         "<strong>Gameboy ROM Size</strong></font></td><td align=\"center\"><font size=\"2\" "
         "face=\"Arial\"><strong>File size</strong></font></td></tr>\r\n");
     const CartridgeInfo unread;
-    QStringEncoder utf8(QStringEncoder::Utf8);
-    QVarLengthArray<char, 1024> nameBytes;
     for (const RomListRow& row : rows) {
         const CartridgeInfo& info = row.info ? *row.info : unread;
         // A line end or escape in a name would split the row or steer whatever shows the page:
         // the cell shows "?" as the text list does, the link keeps the name's own bytes.
         const QString listed = zipNames ? zipName(row.fileName) : row.fileName;
         page << QLatin1StringView("<tr><td><a href=\"");
-        if (row.rawName.isEmpty()) { // a UTF-8 name: the link names the listed name's bytes
-            nameBytes.resize(listed.size() * 3);
-            char* end = utf8.appendToBuffer(nameBytes.data(), listed);
-            page.appendLinkTarget(QByteArrayView(nameBytes.data(), end - nameBytes.data()));
-        } else {
-            page.appendLinkTarget(linkedBytes(row, zipNames, listed));
-        }
+        appendLink(page, row, zipNames, listed);
         page << QLatin1StringView("\"><font size=\"2\" face=\"Arial\">")
              << escaped(printable(listed)) << QLatin1StringView("</font></a></td>\r\n");
         page << QLatin1StringView("<td><font size=\"2\" face=\"Arial\"><em><strong>")
