@@ -1,10 +1,16 @@
-// How fast a DOS program runs in the DOSBox a launch starts, against the best this machine
-// gives (core=dynamic, cycles=max handed to DOSBox directly) and against DOSBox's defaults;
-// and how long a launch takes to the program's first file write against a bare dosbox -c run.
-// The variants alternate in one run; medians are printed with their ratios.
-#include "dosboxinvocation.h"
+// How fast a DOS program runs in the DOSBox a launch starts, against the best that DOSBox gives
+// on this machine (core=dynamic and the whole processor, handed to it directly) and against its
+// defaults; and how long a press on play takes to the program's first file write, against the
+// quickest bare start of the same command in the same DOSBox. The DOSBox measured is the one
+// play would use: ZEMPLO_DOSBOX names another. The variants alternate in one run; medians are
+// printed with their ratios.
+#include "dosboxarguments.h"
+#include "dosboxchoice.h"
+#include "dosboxconfig.h"
+#include "dosboxenvironment.h"
 #include "hostpath.h"
 #include "median.h"
+#include "processstarter.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -25,18 +31,13 @@ struct Bench {
     QTemporaryDir root;
     QString emu = joinPath(root.path(), QStringLiteral("emu"));
     QString home = joinPath(root.path(), QStringLiteral("home"));
-    QString dosbox = findDosBoxProgram();
+    DosBoxChoice dosbox;
 
     QProcess* start(const QStringList& arguments) {
         auto* process = new QProcess;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("SDL_VIDEODRIVER"), QStringLiteral("dummy"));
-        env.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
-        env.insert(QStringLiteral("HOME"), home);
-        process->setProcessEnvironment(env);
         process->setWorkingDirectory(emu);
         process->setProcessChannelMode(QProcess::MergedChannels);
-        process->start(dosbox, arguments);
+        process->start(dosbox.program, arguments);
         return process;
     }
     static void finish(QProcess* process) {
@@ -47,16 +48,32 @@ struct Bench {
     }
 };
 
-QStringList bareArguments(const QString& emu, const QString& command) {
-    return {QStringLiteral("-c"), dosboxMountLine(QLatin1Char('c'), emu),
-            QStringLiteral("-c"), QStringLiteral("c:"),
-            QStringLiteral("-c"), command,
-            QStringLiteral("-c"), QStringLiteral("exit")};
+// The quickest start each flavour has for a command: DOSBox-X without its logo.
+QStringList bareArguments(DosBoxFlavour flavour, const QString& emu, const QString& command) {
+    QStringList args;
+    if (flavour == DosBoxFlavour::X)
+        args << QStringLiteral("-fastlaunch");
+    return args + QStringList{QStringLiteral("-c"), dosboxMountLine(QLatin1Char('c'), emu),
+                              QStringLiteral("-c"), QStringLiteral("c:"),
+                              QStringLiteral("-c"), command,
+                              QStringLiteral("-c"), QStringLiteral("exit")};
+}
+
+QByteArray bestSettings(DosBoxFlavour flavour) {
+    return flavour == DosBoxFlavour::Staging
+               ? "[cpu]\ncore=dynamic\ncpu_cycles=max\ncpu_cycles_protected=max\n"
+               : "[cpu]\ncore=dynamic\ncycles=max\n";
 }
 
 QByteArray loadAverage() {
     QFile file(QStringLiteral("/proc/loadavg"));
     return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray("?");
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // Iterations the speed program counted in its counting ticks.
@@ -70,18 +87,50 @@ double count(Bench& bench, const QStringList& arguments) {
     return file.readAll().trimmed().mid(6).toDouble();
 }
 
-// Milliseconds from the start of DOSBox to the stand-in's record file.
-double firstWrite(Bench& bench, const QStringList& arguments) {
+bool waitForFile(const QString& path) {
+    const QDeadlineTimer deadline(60000);
+    while (!QFile::exists(path) && !deadline.hasExpired())
+        QThread::usleep(500);
+    return QFile::exists(path);
+}
+
+// Milliseconds from the start of a bare DOSBox to the stand-in's record file.
+double bareFirstWrite(Bench& bench, const QStringList& arguments) {
     const QString record = joinPath(bench.emu, QStringLiteral("RECORD.TXT"));
     QFile::remove(record);
     QElapsedTimer timer;
     timer.start();
     QProcess* process = bench.start(arguments);
-    const QDeadlineTimer deadline(60000);
-    while (!QFile::exists(record) && !deadline.hasExpired())
-        QThread::usleep(500);
+    waitForFile(record);
     const double ms = timer.nsecsElapsed() / 1e6;
     Bench::finish(process);
+    return ms;
+}
+
+// Milliseconds from a press on play's DOSBox start, as a launcher that was just started does
+// it (DOSBox found, its flavour read back from the cache file), to the record file; then waits
+// for that DOSBox to end.
+double playFirstWrite(Bench& bench, const DosSession& session) {
+    const QString record = joinPath(bench.emu, QStringLiteral("RECORD.TXT"));
+    QFile::remove(record);
+    QtProcessStarter starter;
+    QElapsedTimer timer;
+    timer.start();
+    DosBoxEnvironment dos(starter);
+    if (!dos.start(session).isEmpty())
+        return 0;
+    waitForFile(record);
+    const double ms = timer.nsecsElapsed() / 1e6;
+    // The detached DOSBox is not our child: wait until no process runs it from this folder.
+    const QDeadlineTimer deadline(60000);
+    while (!deadline.hasExpired()) {
+        QProcess pgrep;
+        pgrep.start(QStringLiteral("pgrep"), {QStringLiteral("-f"), bench.emu});
+        pgrep.waitForFinished();
+        if (pgrep.exitCode() != 0)
+            break;
+        QThread::msleep(20);
+    }
     return ms;
 }
 
@@ -91,34 +140,45 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
     Bench bench;
-    if (bench.dosbox.isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(dosboxNotFoundMessage()));
-        return 1;
-    }
     QDir().mkpath(bench.emu);
     QDir().mkpath(bench.home);
+    qputenv("HOME", QFile::encodeName(bench.home));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(joinPath(bench.home, QStringLiteral(".config"))));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(joinPath(bench.home, QStringLiteral(".cache"))));
+    qputenv("SDL_VIDEODRIVER", "dummy");
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    DosBoxFlavourCache flavours;
+    bench.dosbox = chooseDosBox(flavours);
+    if (!bench.dosbox.problem.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(bench.dosbox.problem));
+        return 1;
+    }
+    const DosBoxFlavour flavour = bench.dosbox.flavour;
+    // Staging without a display renders in software only when told so.
+    if (flavour == DosBoxFlavour::Staging &&
+        !writeFile(joinPath(bench.home, QStringLiteral(".config/dosbox/dosbox-staging.conf")),
+                   "[sdl]\ntexture_renderer = software\n"))
+        return 1;
     if (!QFile::copy(QStringLiteral(ZEMPLO_SPEED_COM), joinPath(bench.emu, "SPEED.COM")) ||
         !QFile::copy(QStringLiteral(ZEMPLO_STANDIN_EXE), joinPath(bench.emu, "VGB.EXE"))) {
         std::fprintf(stderr, "the DOS programs were not built (nasm missing?)\n");
         return 1;
     }
     const QString best = joinPath(bench.root.path(), QStringLiteral("best.conf"));
-    QFile bestFile(best);
-    if (!bestFile.open(QIODevice::WriteOnly) ||
-        bestFile.write("[cpu]\ncore=dynamic\ncycles=max\n") < 0)
+    if (!writeFile(best, bestSettings(flavour)))
         return 1;
-    bestFile.close();
+    std::printf("%s: %s\n", qPrintable(flavourName(flavour)), qPrintable(bench.dosbox.program));
 
-    // Two seconds of warm-up: cycles=max raises the speed step by step.
+    // Two seconds of warm-up: the whole processor is reached step by step.
     const QString speed = QStringLiteral("SPEED 18 36");
     DosSession session;
     session.cDirectory = bench.emu;
     session.commandLine = speed;
-    const QStringList launch = dosboxArguments(session, provideDosBoxConfig(dosboxConfigPath()));
+    const QString config = provideDosBoxConfig(dosboxConfigPath(flavour), flavour);
+    const QStringList launch = dosboxArguments(flavour, session, config);
     const QStringList bestArgs =
-        QStringList{QStringLiteral("-conf"), best} + bareArguments(bench.emu, speed);
-    const QStringList defaults = bareArguments(bench.emu, speed);
+        QStringList{QStringLiteral("-conf"), best} + bareArguments(flavour, bench.emu, speed);
+    const QStringList defaults = bareArguments(flavour, bench.emu, speed);
 
     std::printf("load average before: %s\n", loadAverage().constData());
     std::vector<double> launcher, fastest, plain;
@@ -136,19 +196,17 @@ int main(int argc, char* argv[]) {
     std::printf("  launch / defaults       %14.2f\n", d > 0 ? l / d : 0);
 
     session.commandLine = QStringLiteral("VGB.EXE");
-    const QStringList launchStart =
-        dosboxArguments(session, provideDosBoxConfig(dosboxConfigPath()));
-    const QStringList bareStart = bareArguments(bench.emu, QStringLiteral("VGB.EXE"));
-    std::vector<double> launchMs, bareMs;
+    const QStringList bareStart = bareArguments(flavour, bench.emu, QStringLiteral("VGB.EXE"));
+    std::vector<double> playMs, bareMs;
     for (int round = 0; round < 3 * rounds; ++round) {
-        launchMs.push_back(firstWrite(bench, launchStart));
-        bareMs.push_back(firstWrite(bench, bareStart));
+        playMs.push_back(playFirstWrite(bench, session));
+        bareMs.push_back(bareFirstWrite(bench, bareStart));
     }
-    const double lm = median(launchMs), bm = median(bareMs);
+    const double pm = median(playMs), bm = median(bareMs);
     std::printf("start to the DOS program's first file write, median of %d:\n", 3 * rounds);
-    std::printf("  launch                  %11.1f ms\n", lm);
-    std::printf("  bare dosbox -c          %11.1f ms\n", bm);
-    std::printf("  launch / bare           %14.2f   (goal: at most 1.1)\n", lm / bm);
+    std::printf("  play                    %11.1f ms\n", pm);
+    std::printf("  quickest bare start     %11.1f ms\n", bm);
+    std::printf("  play / bare             %14.2f   (goal: at most 1.1)\n", pm / bm);
     std::printf("load average after: %s\n", loadAverage().constData());
     return 0;
 }

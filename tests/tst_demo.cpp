@@ -1,13 +1,14 @@
 // scripts/demo's set-up, played through the main window in real DOSBox: the stand-in shows and
 // records what it received.
+#include "dosboxenvironment.h"
 #include "dosboxrun.h"
-#include "dosenvironment.h"
 #include "inisettingsstore.h"
 #include "pad.h"
 #include "processstarter.h"
 #include "recordingprompter.h"
 #include "scratchfolder.h"
 
+#include <QApplication>
 #include <QProcess>
 #include <QtTest>
 
@@ -49,5 +50,5 @@ void DemoTest::playShowsWhatTheStandInReceived() {
     QCOMPARE(record.value("PALETTE"), QString("-color0 #FF0000"));
 }
 
-QTEST_MAIN(DemoTest)
+ZEMPLO_DOSBOX_TEST_MAIN(DemoTest, QApplication)
 #include "tst_demo.moc"

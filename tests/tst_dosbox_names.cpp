@@ -97,10 +97,11 @@ void DosBoxNamesTest::longestMountLineDosBoxTakes() {
     if (extra == 0) {
         QCOMPARE(record.value("ROMOPEN"), QString("YES"));
         QCOMPARE(record.value("ROMDATA"), QString("DEEP-FOLDER-ROM."));
-    } else {
+    } else if (dosboxFlavourUnderTest() == DosBoxFlavour::Classic) {
+        // The forks take longer lines; the launcher keeps 0.74-3's limit for all of them.
         QVERIFY2(record.isEmpty(), "DOSBox 0.74 took a longer mount line: the limit can grow");
     }
 }
 
-QTEST_GUILESS_MAIN(DosBoxNamesTest)
+ZEMPLO_DOSBOX_TEST_MAIN(DosBoxNamesTest, QCoreApplication)
 #include "tst_dosbox_names.moc"

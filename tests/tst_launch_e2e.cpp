@@ -1,6 +1,6 @@
 // Clicks play on the real main window and lets real DOSBox run the stand-in emulator.
+#include "dosboxenvironment.h"
 #include "dosboxrun.h"
-#include "dosenvironment.h"
 #include "dosname.h"
 #include "gameconfigfile.h"
 #include "launchfolder.h"
@@ -14,6 +14,7 @@
 #include "scratchfolder.h"
 #include "settingsio.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
@@ -277,5 +278,5 @@ void LaunchEndToEndTest::saveWrittenAnewReplacesTheOldOneKeptAsBak() {
     QVERIFY(nextStart.moved.isEmpty() && nextStart.kept.isEmpty());
 }
 
-QTEST_MAIN(LaunchEndToEndTest)
+ZEMPLO_DOSBOX_TEST_MAIN(LaunchEndToEndTest, QApplication)
 #include "tst_launch_e2e.moc"

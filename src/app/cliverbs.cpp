@@ -1,7 +1,9 @@
 #include "cliverbs.h"
 
 #include "cartridgeinfo.h"
-#include "dosboxinvocation.h"
+#include "dosboxarguments.h"
+#include "dosboxchoice.h"
+#include "dosboxconfig.h"
 #include "gameconfigfile.h"
 #include "inisettingsstore.h"
 #include "launchplan.h"
@@ -86,15 +88,17 @@ int printHelp(QTextStream& out) {
            "\n"
            "Zemplo 97 is a desktop front end for VGB-DOS, the DOS Game Boy emulator. It needs\n"
            "VGB-DOS's VGB.EXE: point the launcher at it with the \"...\" button of\n"
-           "\"VGB-DOS Location\". The emulator runs in DOSBox (dosbox on PATH, or the program\n"
-           "named by ZEMPLO_DOSBOX). A ROM given as argument is selected at start-up; a game\n"
-           "file (.Zemplo) is read over the saved settings.\n"
+           "\"VGB-DOS Location\". The emulator runs in DOSBox 0.74-3, DOSBox Staging or\n"
+           "DOSBox-X: the program named by ZEMPLO_DOSBOX, else the first of dosbox,\n"
+           "dosbox-staging and dosbox-x on PATH, else their Flatpaks. A ROM given as argument\n"
+           "is selected at start-up; a game file (.Zemplo) is read over the saved settings.\n"
            "\n"
            "  --print-command  print the VGB-DOS command line that play would start with the\n"
            "                   saved settings (and the game file, if given); --mounts adds\n"
            "                   one line per DOSBox drive, \"C: <host folder>\"; --dosbox\n"
            "                   prints instead the whole DOSBox invocation, one argument a\n"
-           "                   line, program first, as play would start it\n"
+           "                   line, program first, as play would start it, and names that\n"
+           "                   DOSBox's flavour on standard error\n"
            "  --header         print each ROM's title, cartridge type and ROM size,\n"
            "                   separated by tabs\n"
            "  --export-list    write the list of the ROMs in DIR into DIR/GB_Roms.txt, or\n"
@@ -125,17 +129,21 @@ int printVersion(QTextStream& out) {
 
 namespace {
 
-// The program and every argument play would give it, one a line; nothing is made, not even
-// the launcher's DOSBox settings file.
+// The program and every argument play would give it, one a line, and which DOSBox it is on
+// standard error; nothing is made, not even the launcher's DOSBox settings file or the note of
+// the DOSBox's flavour.
 int printDosBoxInvocation(const DosSession& session, QTextStream& out, QTextStream& err) {
-    const QString program = findDosBoxProgram();
-    if (program.isEmpty()) {
-        err << dosboxNotFoundMessage() << "\n";
+    DosBoxFlavourCache flavours(DosBoxFlavourCache::defaultFile(), DosBoxFlavourCache::askVersionOf,
+                                DosBoxFlavourCache::Keeping::ReadOnly);
+    const DosBoxChoice dosbox = chooseDosBox(flavours);
+    if (!dosbox.problem.isEmpty()) {
+        err << dosbox.problem << "\n";
         return 1;
     }
-    out << program << "\n";
-    for (const QString& argument :
-         dosboxArguments(session, foreseeDosBoxConfig(dosboxConfigPath())))
+    err << "zemplo97: plays in " << flavourName(dosbox.flavour) << "\n";
+    out << dosbox.program << "\n";
+    const QString config = foreseeDosBoxConfig(dosboxConfigPath(dosbox.flavour));
+    for (const QString& argument : dosboxArguments(dosbox.flavour, session, config))
         out << argument << "\n";
     return 0;
 }

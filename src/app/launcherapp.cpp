@@ -3,7 +3,7 @@
 
 #include "artwork.h"
 #include "artworkcache.h"
-#include "dosenvironment.h"
+#include "dosboxenvironment.h"
 #include "inisettingsstore.h"
 #include "launcherwindows.h"
 #include "launchfolder.h"

@@ -1,7 +1,7 @@
 #include "pad.h"
 #include "messagetitles.h"
 
-#include "dosenvironment.h"
+#include "dosboxenvironment.h"
 #include "fileexist.h"
 #include "gameconfigfile.h"
 #include "launchplan.h"

@@ -1,7 +1,7 @@
 #include "previewwindow.h"
 #include "messagetitles.h"
 
-#include "dosenvironment.h"
+#include "dosboxenvironment.h"
 #include "keyboardaccess.h"
 #include "launchplan.h"
 #include "prompter.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dosenvironment.h"
+#include "dosboxenvironment.h"
 #include "memorysettingsstore.h"
 #include "pad.h"
 #include "recordingprompter.h"

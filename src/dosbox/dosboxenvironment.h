@@ -1,12 +1,12 @@
 #pragma once
 
-#include "dosboxinvocation.h"
+#include "appfolders.h"
 #include "dossession.h"
+#include "flavourcache.h"
 #include "launchfolder.h"
 
 #include <QObject>
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 
@@ -20,13 +20,16 @@ public:
     virtual QString start(const DosSession& session) = 0;
 };
 
-// DOSBox, found as `dosbox` on PATH or named by ZEMPLO_DOSBOX, with the launcher's own DOSBox
-// settings file (made at the first launch). A session whose ROM plays from a launch folder
-// makes that folder first, and when its DOSBox ends, what the emulator left there goes beside
-// the ROM.
+// The DOSBox the user has (see findDosBox), in its own language, with the launcher's own
+// DOSBox settings file for its flavour (made at the first launch). A session whose ROM plays
+// from a launch folder makes that folder first, and when its DOSBox ends, what the emulator
+// left there goes beside the ROM.
 class DosBoxEnvironment : public DosEnvironment {
 public:
-    explicit DosBoxEnvironment(ProcessStarter& starter, QString configPath = dosboxConfigPath());
+    // `configFolder` holds the launcher's DOSBox settings files.
+    explicit DosBoxEnvironment(ProcessStarter& starter,
+                               QString configFolder = launcherConfigFolder(),
+                               DosBoxFlavourCache flavours = DosBoxFlavourCache());
     ~DosBoxEnvironment() override;
     QString start(const DosSession& session) override;
 
@@ -37,7 +40,8 @@ public:
 
 private:
     ProcessStarter& m_starter;
-    QString m_configPath;
+    QString m_configFolder;
+    DosBoxFlavourCache m_flavours;
     QObject m_watches; // one watch per running DOSBox with a launch folder
     std::function<void(const SweepResult&)> m_report;
 };
