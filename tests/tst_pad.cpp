@@ -65,6 +65,7 @@ private slots:
     void everyControlShowsItsOwnHint();
     void everyMemberBoundToOneControl();
     void bareWindowHint();
+    void statusLineSaysReadyWhenTheWindowOpens();
     void dragsReachTheControls();
     void playPressBevel();
     void scrollCaptions();
@@ -415,6 +416,20 @@ void PadTest::bareWindowHint() {
     f->control<QLineEdit>("Text1")->setText("x");
     moveOver(f->pad.get());
     QCOMPARE(labelText(*f), QString("Ready..."));
+}
+
+// The focus lands on the first control when the window opens: that is no move of the user's,
+// so "Ready..." stays until the user moves the focus.
+void PadTest::statusLineSaysReadyWhenTheWindowOpens() {
+    QVERIFY(f->pad->Form_Load(QString()));
+    f->pad->show();
+    f->pad->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f->pad.get()));
+    QVERIFY(f->pad->focusWidget());
+    QCOMPARE(labelText(*f), QString("Ready..."));
+    QTest::keyClick(f->pad->focusWidget(), Qt::Key_Tab);
+    QCOMPARE(labelText(*f), statusHint(f->pad->focusWidget()->objectName()));
+    QVERIFY(labelText(*f) != "Ready...");
 }
 
 // Press, moves with the button held, release: the hover behaviour must not eat the moves.

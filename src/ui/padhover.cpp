@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -53,6 +54,15 @@ const Pad::ButtonProcedures* Pad::proceduresOf(const QString& name) {
     return nullptr;
 }
 
+namespace {
+
+bool movedByUser(Qt::FocusReason reason) {
+    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+           reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason;
+}
+
+} // namespace
+
 bool Pad::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseMove:
@@ -60,8 +70,11 @@ bool Pad::eventFilter(QObject* watched, QEvent* event) {
             controlMouseMove(watched->objectName());
         break;
     case QEvent::FocusIn:
-        // The keyboard arriving on a control does what the mouse arriving over it does.
-        controlMouseMove(watched->objectName());
+        // The user moving the focus onto a control does what the mouse arriving over it does;
+        // the window opening, or a dialog closing and giving the focus back, leaves the status
+        // line as it was ("Ready..." at start).
+        if (movedByUser(static_cast<QFocusEvent*>(event)->reason()))
+            controlMouseMove(watched->objectName());
         break;
     case QEvent::FocusOut:
         if (const ButtonProcedures* button = proceduresOf(watched->objectName()))
