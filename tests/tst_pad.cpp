@@ -1,4 +1,5 @@
 #include "artworkcache.h"
+#include "elidedbutton.h"
 #include "padfixture.h"
 #include "picturebox.h"
 #include "previewwindow.h"
@@ -66,6 +67,8 @@ private slots:
     void everyMemberBoundToOneControl();
     void bareWindowHint();
     void statusLineSaysReadyWhenTheWindowOpens();
+    void deleteButtonCutsALongCaptionInTheMiddle_data();
+    void deleteButtonCutsALongCaptionInTheMiddle();
     void dragsReachTheControls();
     void playPressBevel();
     void scrollCaptions();
@@ -430,6 +433,33 @@ void PadTest::statusLineSaysReadyWhenTheWindowOpens() {
     QTest::keyClick(f->pad->focusWidget(), Qt::Key_Tab);
     QCOMPARE(labelText(*f), statusHint(f->pad->focusWidget()->objectName()));
     QVERIFY(labelText(*f) != "Ready...");
+}
+
+void PadTest::deleteButtonCutsALongCaptionInTheMiddle_data() {
+    QTest::addColumn<QString>("rom");
+    QTest::addColumn<bool>("cut");
+    QTest::newRow("short") << "PUZZLE" << false;
+    QTest::newRow("long") << "Super Mario Land (World)" << true;
+    QTest::newRow("very long") << QString(200, 'x') << true;
+}
+
+// The caption stays whole for screen readers and as the tooltip; what is drawn keeps both of
+// its ends in sight.
+void PadTest::deleteButtonCutsALongCaptionInTheMiddle() {
+    QFETCH(QString, rom);
+    QFETCH(bool, cut);
+    touch(m_dir->filePath("roms/" + rom + ".cfg"));
+    f->pad->show();
+    f->control<QLineEdit>("Text1")->setText(m_dir->filePath("roms/" + rom + ".gb"));
+    f->pad->refreshDeleteCaption(); // as the ROM path change does
+    const auto* button = f->control<ElidedButton>("Command5");
+    const QString caption = "Kill " + rom + ".cfg !";
+    QCOMPARE(button->text(), caption);
+    const QString drawn = button->drawnText();
+    QCOMPARE(drawn == caption, !cut);
+    QCOMPARE(button->toolTip(), cut ? caption : QString());
+    QVERIFY2(drawn.startsWith("Kill ") && drawn.endsWith(".cfg !"), qPrintable(drawn));
+    QVERIFY(button->fontMetrics().horizontalAdvance(drawn) <= button->width());
 }
 
 // Press, moves with the button held, release: the hover behaviour must not eat the moves.

@@ -2,6 +2,7 @@
 #include "messagetitles.h"
 
 #include "dosboxenvironment.h"
+#include "elidedbutton.h"
 #include "fileexist.h"
 #include "gameconfigfile.h"
 #include "launchplan.h"

@@ -23,6 +23,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class ElidedButton;
 class QScrollBar;
 
 struct PadServices {
@@ -216,18 +217,18 @@ private:
     QCheckBox* Check4 = nullptr;  // don't delay
     QGroupBox* Frame4 = nullptr;  // interrupt frequency, its caption showing the value
     QScrollBar* ifreq = nullptr;
-    QGroupBox* Frame8 = nullptr;     // "Color scheme Wizard"
-    QPushButton* Command2 = nullptr; // colour wizard
-    QPushButton* Command5 = nullptr; // delete the per-ROM .cfg
-    QGroupBox* Frame9 = nullptr;     // "GIF Background Image"
-    QLineEdit* text10 = nullptr;     // GIF background
-    PictureBox* Picture22 = nullptr; // select a GIF
-    QGroupBox* Frame5 = nullptr;     // "VGB-DOS Location"
-    QLineEdit* Text4 = nullptr;      // emulator path
-    PictureBox* Picture4 = nullptr;  // select the emulator
-    QGroupBox* Frame13 = nullptr;    // "Command line"
-    QCheckBox* Check6 = nullptr;     // preview mode
-    QLabel* Label9 = nullptr;        // status line
+    QGroupBox* Frame8 = nullptr;      // "Color scheme Wizard"
+    QPushButton* Command2 = nullptr;  // colour wizard
+    ElidedButton* Command5 = nullptr; // delete the per-ROM .cfg
+    QGroupBox* Frame9 = nullptr;      // "GIF Background Image"
+    QLineEdit* text10 = nullptr;      // GIF background
+    PictureBox* Picture22 = nullptr;  // select a GIF
+    QGroupBox* Frame5 = nullptr;      // "VGB-DOS Location"
+    QLineEdit* Text4 = nullptr;       // emulator path
+    PictureBox* Picture4 = nullptr;   // select the emulator
+    QGroupBox* Frame13 = nullptr;     // "Command line"
+    QCheckBox* Check6 = nullptr;      // preview mode
+    QLabel* Label9 = nullptr;         // status line
 
     ImageButton m_keys;  // Picture2
     ImageButton m_load;  // Picture9

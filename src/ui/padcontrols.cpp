@@ -3,6 +3,7 @@
 // and is 3855 twips (257 px) wide.
 #include "artwork.h"
 #include "artworkcache.h"
+#include "elidedbutton.h"
 #include "horizontalscrollbar.h"
 #include "named.h"
 #include "pad.h"
@@ -182,7 +183,7 @@ void Pad::buildRightFrames() {
     Frame8 = named(new QGroupBox(QStringLiteral("Color scheme Wizard"), this), "Frame8", place(46));
     Command2 = make<QPushButton>(Frame8, "Command2", QRect(8, 16, 110, 24));
     Command2->setText(QStringLiteral("Call Wizard !"));
-    Command5 = make<QPushButton>(Frame8, "Command5", QRect(124, 16, kRightWidth - 132, 24));
+    Command5 = make<ElidedButton>(Frame8, "Command5", QRect(124, 16, kRightWidth - 132, 24));
     Command5->setText(QStringLiteral("No .cfg file !"));
 
     Frame9 =

@@ -1,0 +1,42 @@
+#include "elidedbutton.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+void ElidedButton::setText(const QString& text) {
+    QPushButton::setText(text);
+    updateToolTip();
+}
+
+// The width the style leaves for the caption inside the button's frame and margins.
+int ElidedButton::roomForText() const {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this);
+    return contents.width() - margin;
+}
+
+QString ElidedButton::drawnText() const {
+    const QFontMetrics metrics = fontMetrics();
+    if (metrics.horizontalAdvance(text()) <= roomForText())
+        return text();
+    return metrics.elidedText(text(), Qt::ElideMiddle, roomForText());
+}
+
+void ElidedButton::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text = drawnText();
+    painter.drawControl(QStyle::CE_PushButton, option);
+}
+
+void ElidedButton::resizeEvent(QResizeEvent* event) {
+    QPushButton::resizeEvent(event);
+    updateToolTip();
+}
+
+void ElidedButton::updateToolTip() {
+    setToolTip(drawnText() == text() ? QString() : text());
+}
