@@ -60,6 +60,8 @@ private slots:
     void keptPictures();
 
     // ---- Hover, hints and captions ----
+    void keptPicturesOfOtherBuildsGo_data();
+    void keptPicturesOfOtherBuildsGo();
     void hoverSequences();
     void statusHints_data();
     void statusHints();
@@ -290,6 +292,51 @@ void PadTest::keptPictures() {
     QCOMPARE(draws, drawn ? 1 : 0);
     QCOMPARE(got.size(), size);
     QCOMPARE(got.toImage().pixelColor(2, 1), QColor(drawn ? Qt::blue : Qt::red));
+}
+
+// Keeping this build's pictures removes the folders of older builds' pictures, and nothing
+// else of the cache: each row is what stands at artwork-old, and whether it is gone after.
+void PadTest::keptPicturesOfOtherBuildsGo_data() {
+    QTest::addColumn<QString>("other");
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("another build's pictures") << "pictures" << true;
+    QTest::newRow("an empty folder") << "empty" << true;
+    QTest::newRow("a link to a folder of pictures") << "link" << false;
+    QTest::newRow("a launch folder") << "launch" << false;
+    QTest::newRow("a file of the user's among pictures") << "mixed" << false;
+    QTest::newRow("a file") << "file" << false;
+}
+
+void PadTest::keptPicturesOfOtherBuildsGo() {
+    QFETCH(QString, other);
+    QFETCH(bool, removed);
+    QTemporaryDir cache, elsewhere;
+    const QString old = cache.filePath("artwork-old");
+    if (other == "link") {
+        touch(elsewhere.filePath("logo.rgba"));
+        QVERIFY(QFile::link(elsewhere.path(), old));
+    } else if (other == "file") {
+        touch(old);
+    } else {
+        QVERIFY(QDir().mkpath(old));
+    }
+    if (other == "pictures" || other == "mixed")
+        touch(old + "/logo.rgba");
+    if (other == "mixed")
+        touch(old + "/notes.txt");
+    if (other == "launch") {
+        touch(elsewhere.filePath("Tetris (World).gb"));
+        QVERIFY(QFile::link(elsewhere.filePath("Tetris (World).gb"), old + "/TETRISWO.GB"));
+    }
+    touch(cache.filePath("dosbox-flavours.txt"));
+    const QStringList outside = QDir(elsewhere.path()).entryList(QDir::Files);
+    ArtworkCache current(cache.filePath("artwork-new"));
+    current.picture("p", QSize(2, 2), [] { return QPixmap(2, 2); });
+    QCOMPARE(current.save(), QString());
+    QCOMPARE(QFileInfo::exists(old), !removed);
+    QVERIFY(QFileInfo::exists(cache.filePath("artwork-new/p.rgba")));
+    QVERIFY(QFileInfo::exists(cache.filePath("dosbox-flavours.txt")));
+    QCOMPARE(QDir(elsewhere.path()).entryList(QDir::Files), outside); // nothing followed a link
 }
 
 void PadTest::hoverSequences() {

@@ -4,8 +4,11 @@
 #include "replacefile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QtEndian>
+
+#include <algorithm>
 
 QString artworkCacheFolder() {
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
@@ -92,5 +95,40 @@ QString ArtworkCache::save() {
         if (!written.isEmpty())
             error = written;
     }
+    if (error.isEmpty())
+        pruneOtherArtworkFolders(m_folder);
     return error;
+}
+
+namespace {
+
+// A folder of kept pictures as a build makes it: a real folder holding only picture files.
+// Anything else (a link, a launch folder, a file the user put there) is not ours to remove.
+bool holdsOnlyKeptPictures(const QFileInfo& folder) {
+    if (folder.isSymLink() || !folder.isDir())
+        return false;
+    const QFileInfoList entries =
+        QDir(folder.filePath())
+            .entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    return std::all_of(entries.begin(), entries.end(), [](const QFileInfo& entry) {
+        return !entry.isSymLink() && entry.isFile() && entry.suffix() == QLatin1String("rgba");
+    });
+}
+
+} // namespace
+
+void pruneOtherArtworkFolders(const QString& keep) {
+    const QFileInfo own(keep);
+    const QFileInfoList folders =
+        QDir(own.path())
+            .entryInfoList({QStringLiteral("artwork-*")},
+                           QDir::AllEntries | QDir::Hidden | QDir::System);
+    for (const QFileInfo& folder : folders) {
+        if (folder.fileName() == own.fileName() || !holdsOnlyKeptPictures(folder))
+            continue;
+        QDir pictures(folder.filePath());
+        for (const QString& name : pictures.entryList(QDir::Files | QDir::Hidden))
+            pictures.remove(name);
+        QDir(own.path()).rmdir(folder.fileName());
+    }
 }

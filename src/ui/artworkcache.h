@@ -34,6 +34,10 @@ private:
 // draws them, so that a build that draws differently never shows another build's pictures.
 QString artworkCacheFolder();
 
+// Removes the kept pictures of other builds, the artwork-* folders beside `keep`, so that they
+// do not pile up; a folder holding anything but picture files, or a link, is left alone.
+void pruneOtherArtworkFolders(const QString& keep);
+
 // The picture kept at `path` when a regular file stands there holding a picture of exactly
 // `size`; a null image otherwise (nothing, another size, a damaged file).
 QImage readKeptPicture(const QString& path, QSize size);
