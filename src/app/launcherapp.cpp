@@ -56,15 +56,21 @@ private:
 
 } // namespace
 
-int runLauncherWindow(int& argc, char** argv, const QStringList& words) {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        QTextStream(stderr) << "zemplo97: there is no display to show the launcher on.\n"
-                               "Start it from a desktop session, or use --print-command or "
-                               "--header, which need none.\n";
-        return 1;
-    }
-    QApplication app(argc, argv);
+namespace {
+
+bool hasDisplay() {
+    if (!qEnvironmentVariableIsEmpty("DISPLAY") ||
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+        !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return true;
+    QTextStream(stderr) << "zemplo97: there is no display to show the launcher on.\n"
+                           "Start it from a desktop session, or use --print-command or "
+                           "--header, which need none.\n";
+    return false;
+}
+
+// The look the windows were drawn for, and how the desktop knows the program.
+void setUpApplication() {
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows"))) {
         QApplication::setStyle(style);
         QApplication::setPalette(style->standardPalette());
@@ -73,6 +79,26 @@ int runLauncherWindow(int& argc, char** argv, const QStringList& words) {
     QGuiApplication::setDesktopFileName(QStringLiteral(ZEMPLO_APP_ID));
     // Hidden secondary windows must not keep the program alive; the main window decides.
     QApplication::setQuitOnLastWindowClosed(false);
+}
+
+// What the user is told after a launch folder's sweep: files that could not go beside the ROM.
+std::function<void(const SweepResult&)> sweepTeller(Prompter& prompter, QWidget* window) {
+    return [&prompter, window](const SweepResult& swept) {
+        if (!swept.kept.isEmpty())
+            prompter.critical(window, messageTitle(MessageTitle::Info),
+                              QStringLiteral("VGB-DOS left files that could not be put beside "
+                                             "their ROM:\n") +
+                                  swept.kept.join(QLatin1Char('\n')));
+    };
+}
+
+} // namespace
+
+int runLauncherWindow(int& argc, char** argv, const QStringList& words) {
+    if (!hasDisplay())
+        return 1;
+    QApplication app(argc, argv);
+    setUpApplication();
 
     QtPrompter prompter;
     IniSettingsStore store;
@@ -88,13 +114,7 @@ int runLauncherWindow(int& argc, char** argv, const QStringList& words) {
 
     // Files the emulator left in a ROM's launch folder go back beside the ROM when its DOSBox
     // ends, or at the next start when the launcher was closed first.
-    const auto tellSweep = [&](const SweepResult& swept) {
-        if (!swept.kept.isEmpty())
-            prompter.critical(&pad, messageTitle(MessageTitle::Info),
-                              QStringLiteral("VGB-DOS left files that could not be put beside "
-                                             "their ROM:\n") +
-                                  swept.kept.join(QLatin1Char('\n')));
-    };
+    const auto tellSweep = sweepTeller(prompter, &pad);
     dos.setSweepReport(tellSweep);
 
     if (!pad.Form_Load(argumentText(words)))

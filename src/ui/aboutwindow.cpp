@@ -22,7 +22,13 @@ AboutWindow::AboutWindow(UrlOpener& opener, QWidget* mainWindow, AuthorAddresses
     setWindowTitle(QStringLiteral("About..."));
     setFixedSize(300, 230);
     setFont(mainWindow->font());
+    buildCredits();
+    buildUpdates();
+    buildButtons();
+}
 
+// The program's name, its author and version, its terms.
+void AboutWindow::buildCredits() {
     Label2 = named(new QLabel(QStringLiteral("Zemplo for Windows 95"), this), "Label2",
                    QRect(10, 10, 280, 24));
     QFont title = Label2->font();
@@ -40,7 +46,10 @@ AboutWindow::AboutWindow(UrlOpener& opener, QWidget* mainWindow, AuthorAddresses
         new QLabel(QStringLiteral("This program is freeware: share it, never sell it."), this),
         "Label4", QRect(10, 58, 280, 18));
     Label4->setAlignment(Qt::AlignCenter);
+}
 
+// Where updates are found: the web site, and the author's address as a link.
+void AboutWindow::buildUpdates() {
     Frame1 =
         named(new QGroupBox(QStringLiteral("Updates :"), this), "Frame1", QRect(10, 82, 280, 64));
     Label1 = named(new QLabel(m_addresses.webSite, Frame1), "Label1", QRect(8, 18, 264, 18));
@@ -54,7 +63,9 @@ AboutWindow::AboutWindow(UrlOpener& opener, QWidget* mainWindow, AuthorAddresses
     Label5->setFocusPolicy(Qt::StrongFocus);
     Label5->installEventFilter(this);
     nameForScreenReaders(Label5, Label5->text(), QStringLiteral("Write to the author"));
+}
 
+void AboutWindow::buildButtons() {
     Command2 = named(new QPushButton(QStringLiteral("Go to the Rorizor site !"), this), "Command2",
                      QRect(10, 156, 280, 28));
     Command1 =

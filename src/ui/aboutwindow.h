@@ -35,6 +35,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildCredits();
+    void buildUpdates();
+    void buildButtons();
+
     QLabel* Label2 = nullptr;        // program name
     QLabel* Label3 = nullptr;        // author credit
     QLabel* Label4 = nullptr;        // notice
