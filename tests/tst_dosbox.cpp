@@ -147,6 +147,13 @@ void DosBoxTest::flavourReadFromTheVersionAnswer_data() {
         << DosBoxFlavour::X << "";
     QTest::newRow("Staging") << QByteArray("echo 'dosbox-staging, version 0.82.2 ()'")
                              << DosBoxFlavour::Staging << "";
+    QTest::newRow("Staging's first run, its configuration made first")
+        << QByteArray("i=0; while [ $i -lt 40 ]; do echo \"2026-12-09 | CONFIG: No help for "
+                      "'glshader'\" >&2; i=$((i+1)); done; echo 'dosbox-staging, version 0.82.2'")
+        << DosBoxFlavour::Staging << "";
+    QTest::newRow("licence text naming a fork")
+        << QByteArray("echo 'DOSBox version 0.74-3'; echo 'unlike dosbox-x and dosbox-staging'")
+        << classic << "";
     QTest::newRow("unknown") << QByteArray("echo 'MagicBox 3.1'") << classic << "";
     QTest::newRow("empty") << QByteArray("exit 0") << classic << "";
     QTest::newRow("garbage") << QByteArray("printf '\\377\\000\\033[2J\\001'") << classic << "";

@@ -26,12 +26,18 @@ const Known& known(DosBoxFlavour flavour) {
 } // namespace
 
 DosBoxFlavour flavourFromVersionOutput(const QByteArray& output) {
-    // Only the first lines name the program; the rest is licence text.
-    const QByteArray head = output.left(512).toLower();
-    if (head.contains("dosbox-x"))
-        return DosBoxFlavour::X;
-    if (head.contains("dosbox-staging") || head.contains("dosbox staging"))
-        return DosBoxFlavour::Staging;
+    // The line that begins with the program's name and "version" tells it; it need not come
+    // first (Staging run for the first time logs the making of its configuration before it),
+    // and licence text and log lines that name other flavours say nothing.
+    for (const QByteArray& line : output.split('\n')) {
+        const QByteArray words = line.trimmed().toLower();
+        if (words.startsWith("dosbox-x version"))
+            return DosBoxFlavour::X;
+        if (words.startsWith("dosbox-staging, version") || words.startsWith("dosbox staging"))
+            return DosBoxFlavour::Staging;
+        if (words.startsWith("dosbox version"))
+            return DosBoxFlavour::Classic;
+    }
     return DosBoxFlavour::Classic;
 }
 

@@ -11,9 +11,9 @@ enum class DosBoxFlavour {
     Staging, // DOSBox Staging
 };
 
-// What `-version` printed (standard output and error together): DOSBox-X says "DOSBox-X
-// version", Staging "dosbox-staging, version" (or "DOSBox Staging"); anything else, an empty
-// or garbled answer included, is taken as 0.74-3.
+// What `-version` printed (standard output and error together): the first line that begins
+// "DOSBox-X version", "dosbox-staging, version" (or "DOSBox Staging") or "DOSBox version"
+// tells; anything else, an empty or garbled answer included, is taken as 0.74-3.
 DosBoxFlavour flavourFromVersionOutput(const QByteArray& output);
 
 // The Flatpak exports are named by their application id, which tells the flavour without
