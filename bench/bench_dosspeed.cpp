@@ -48,11 +48,14 @@ struct Bench {
     }
 };
 
-// The quickest start each flavour has for a command: DOSBox-X without its logo.
+// The quickest start each flavour has for a command: DOSBox-X without its logo, Staging told
+// to end with the command however soon.
 QStringList bareArguments(DosBoxFlavour flavour, const QString& emu, const QString& command) {
     QStringList args;
     if (flavour == DosBoxFlavour::X)
         args << QStringLiteral("-fastlaunch");
+    if (flavour == DosBoxFlavour::Staging)
+        args << QStringLiteral("-exit");
     return args + QStringList{QStringLiteral("-c"), dosboxMountLine(QLatin1Char('c'), emu),
                               QStringLiteral("-c"), QStringLiteral("c:"),
                               QStringLiteral("-c"), command,
