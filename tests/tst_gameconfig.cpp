@@ -54,6 +54,7 @@ void GameConfigTest::classifiesByTheLastThreeCharacters_data() {
     QTest::newRow("none") << "" << ArgumentKind::None;
     QTest::newRow("rom") << "/games/PUZZLE.GB" << ArgumentKind::Rom;
     QTest::newRow("rom lower case") << "/games/puzzle.gb" << ArgumentKind::Rom;
+    QTest::newRow("zipped rom") << "/games/Tetris (World).Zip" << ArgumentKind::Rom;
     QTest::newRow("configuration") << "/games/Puzzle.Zemplo" << ArgumentKind::GameConfiguration;
     QTest::newRow("short configuration") << "PUZZLE~1.ZEM" << ArgumentKind::GameConfiguration;
     QTest::newRow("quoted") << "\"/games/PUZZLE.GB\"" << ArgumentKind::Ignored;

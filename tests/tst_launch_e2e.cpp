@@ -13,6 +13,7 @@
 #include "romimage.h"
 #include "scratchfolder.h"
 #include "settingsio.h"
+#include "zipbuilder.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -37,6 +38,7 @@ private slots:
     void gameFileGivenAtStartUpReachesTheEmulator();
     void letterCaseTwinsKeepTheirOwnSaves();
     void saveWrittenAnewReplacesTheOldOneKeptAsBak();
+    void zippedRomPlaysWithItsPaletteAndSavesBesideTheZip();
 
 private:
     QTemporaryDir m_home;
@@ -276,6 +278,27 @@ void LaunchEndToEndTest::saveWrittenAnewReplacesTheOldOneKeptAsBak() {
     QVERIFY(!QFileInfo(drive + "/SUPERMAR.SAV").isFile()); // no copy left in the cache
     const SweepResult nextStart = sweepLaunchFolders(launchCacheRoot());
     QVERIFY(nextStart.moved.isEmpty() && nextStart.kept.isEmpty());
+}
+
+// The stand-in opens the ROM inside the zip and the palette beside it; its save lands beside
+// the zip, the copy is gone after DOSBox ends and the zip is as it was.
+void LaunchEndToEndTest::zippedRomPlaysWithItsPaletteAndSavesBesideTheZip() {
+    QList<SweepResult> sweeps;
+    m_dos->setSweepReport([&](const SweepResult& swept) { sweeps << swept; });
+    const QString roms = m_dir->filePath("my roms/"), zip = roms + "Tetris (World).zip";
+    QVERIFY(writeFile(zip, buildZip({{"roms/TETRIS.GB", "TETRIS-IN-A-ZIP.", true}})));
+    const QByteArray zipBytes = readAll(zip);
+    QCOMPARE(writeRomConfig(roms + "Tetris (World).cfg", redColourZero()), QString());
+    m_pad->setRomPath(zip);
+    const StandinRecord record = playAndWait(*m_pad, m_dir->filePath("emu"), sweeps, 0);
+    QVERIFY2(m_prompter.m_prompts.isEmpty(), qPrintable(m_prompter.m_prompts.value(0).text));
+    QCOMPARE(record.value("ROM"), QString("D:\\TETRIS(W.GB"));
+    QCOMPARE(record.value("ROMDATA"), QString("TETRIS-IN-A-ZIP."));
+    QCOMPARE(record.value("CFGDATA"), QString("-color0 #FF0000\r"));
+    QCOMPARE(readAll(roms + "Tetris (World).sav"), QByteArray("SAVED-BY-STANDIN"));
+    QCOMPARE(readAll(zip), zipBytes);
+    QVERIFY(!QFileInfo::exists(planLaunchFolder(zip, launchCacheRoot()).drive + "/TETRIS(W.GB"));
+    QCOMPARE(sweeps.value(0).kept, QStringList());
 }
 
 ZEMPLO_DOSBOX_TEST_MAIN(LaunchEndToEndTest, QApplication)

@@ -35,6 +35,7 @@ private slots:
     void sweep_data();
     void sweep();
     void inUseOnlyWhileItsOwnProcessRuns();
+    void zippedRomPlaysFromACopyGoneAtTheSweep();
 };
 
 void LaunchFolderTest::ownDosNameShape_data() {
@@ -119,6 +120,13 @@ void LaunchFolderTest::linkSet_data() {
     QTest::newRow("twin, other side")
         << "game.gb" << QStringList{"GAME.GB", "GAME.SAV", "game.sav"}
         << QStringList{"GAME.CFG=game.cfg", "GAME.GB=game.gb", "GAME.SAV=game.sav"};
+    // The ROM is a copy in the folder: nothing links to a zip (DOS could write it) nor to a
+    // file under the copy's name.
+    QTest::newRow("zipped") << "Tetris (World).zip"
+                            << QStringList{"Tetris (World).gb", "Tetris (World).SAV",
+                                           "tetris (world).zip"}
+                            << QStringList{"TETRIS(W.CFG=Tetris (World).cfg",
+                                           "TETRIS(W.SAV=Tetris (World).SAV"};
 }
 
 void LaunchFolderTest::linkSet() {
@@ -134,8 +142,10 @@ void LaunchFolderTest::linkSet() {
     for (const QString& link : links)
         expected[link.section('=', 0, 0)] = link.section('=', 1);
     QCOMPARE(linksOf(plan, dir.path()), expected);
-    QCOMPARE(plan.romDosName,
-             expected.firstKey().section('.', 0, 0) + "." + rom.section('.', -1).toUpper());
+    const bool zipped = rom.endsWith(".zip");
+    QCOMPARE(plan.romIsCopy, zipped);
+    QCOMPARE(plan.romDosName, expected.firstKey().section('.', 0, 0) + "." +
+                                  (zipped ? QString("GB") : rom.section('.', -1).toUpper()));
     QVERIFY(!QFileInfo::exists(dir.filePath("cache")));
 }
 
@@ -287,6 +297,32 @@ void LaunchFolderTest::inUseOnlyWhileItsOwnProcessRuns() {
         QVERIFY(writeFile(plan.drive + "/MYGAME.ST0", "state"));
         QCOMPARE(sweepLaunchFolders(dir.filePath("cache")).moved.isEmpty(), inUse);
     }
+}
+
+// The emulator reads the copy and writes its save through the link: after the sweep the save
+// is beside the zip, the copy gone and the zip as it was.
+void LaunchFolderTest::zippedRomPlaysFromACopyGoneAtTheSweep() {
+    QTemporaryDir dir;
+    const QString zip = dir.filePath("Tetris (World).zip");
+    QVERIFY(writeFile(zip, "PK-zip-bytes"));
+    LaunchFolderPlan plan = planLaunchFolder(zip, dir.filePath("cache"));
+    QVERIFY(!makeLaunchFolder(plan).isEmpty()); // nothing to copy: refused
+    plan.romCopy = "ROM-BYTES";
+    QVERIFY(QDir().mkpath(plan.drive));
+    const QString copy = plan.drive + "/TETRIS(W.GB";
+    QCOMPARE(plan.drive + "/" + plan.romDosName, copy);
+    QVERIFY(QFile::link(zip, copy)); // planted: replaced, not written through
+    QCOMPARE(makeLaunchFolder(plan), QString());
+    QVERIFY(!QFileInfo(copy).isSymLink());
+    QCOMPARE(readAll(copy), QByteArray("ROM-BYTES"));
+    QVERIFY(writeFile(plan.drive + "/TETRIS(W.SAV", "SAVED")); // through the link
+    QVERIFY(writeFile(plan.drive + "/TETRIS(W.ST0", "STATE"));
+    const SweepResult swept = sweepLaunchFolder(plan.folder);
+    QCOMPARE(swept.kept, QStringList());
+    QCOMPARE(swept.moved, QStringList{dir.filePath("Tetris (World).st0")});
+    QVERIFY(!QFileInfo::exists(copy));
+    QCOMPARE(readAll(dir.filePath("Tetris (World).sav")), QByteArray("SAVED"));
+    QCOMPARE(readAll(zip), QByteArray("PK-zip-bytes"));
 }
 
 QTEST_APPLESS_MAIN(LaunchFolderTest)

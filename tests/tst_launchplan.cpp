@@ -8,6 +8,7 @@
 
 #include "romimage.h"
 #include "scratchfolder.h"
+#include "zipbuilder.h"
 
 #include <memory>
 
@@ -26,6 +27,7 @@ private slots:
     void refusesRedirections();
     void romWithoutItsOwnDosNamePlaysFromItsLaunchFolder();
     void letterCaseTwinsPlayFromTheirLaunchFolders();
+    void zippedRomPlaysFromItsCopyOrIsRefused();
     void saveNameTooLongIsToldAndTheGamePlays();
     void launchWithoutRom();
     void refusesWhatWouldSteerDosBox_data();
@@ -191,6 +193,27 @@ void LaunchPlanTest::romWithoutItsOwnDosNamePlaysFromItsLaunchFolder() {
     const LaunchPlan own = planLaunch(m_settings, locateRom(m_roms + "/PUZZLE.GB", cache));
     QVERIFY(!own.session.launchFolder);
     QCOMPARE(own.session.dDirectory, m_roms);
+}
+
+// Even under a DOS name of its own, a zip is no ROM to DOS: it plays from a copy of the ROM
+// inside; a zip with no one ROM to play is refused with the reason, and nothing is made.
+void LaunchPlanTest::zippedRomPlaysFromItsCopyOrIsRefused() {
+    const QString cache = m_dir->filePath("cache");
+    QVERIFY(writeFile(m_roms + "/TETRIS.ZIP", buildZip({{"tetris.gb", "ROM-BYTES", true}})));
+    m_settings.romPath = m_roms + "/TETRIS.ZIP";
+    const LaunchPlan plan = planLaunch(m_settings, locateRom(m_settings.romPath, cache));
+    QVERIFY(!plan.stop);
+    QVERIFY2(plan.arguments.startsWith("D:\\TETRIS.GB -volume"), qPrintable(plan.arguments));
+    QVERIFY(plan.session.launchFolder && plan.session.launchFolder->romIsCopy);
+    QCOMPARE(plan.session.launchFolder->romCopy, QByteArray("ROM-BYTES"));
+
+    QVERIFY(writeFile(m_roms + "/TWO.ZIP", buildZip({{"a.gb", "A"}, {"b.gb", "B"}})));
+    const LaunchPlan refused = planLaunch(m_settings, locateRom(m_roms + "/TWO.ZIP", cache));
+    QVERIFY(refused.stop);
+    QCOMPARE(refused.stop->text, "The zipped ROM cannot be played:\n" + m_roms +
+                                     "/TWO.ZIP\nit holds 2 Game Boy ROMs, and only one can be "
+                                     "played from a zip: a.gb, b.gb.");
+    QVERIFY(!QFileInfo::exists(cache));
 }
 
 void LaunchPlanTest::letterCaseTwinsPlayFromTheirLaunchFolders() {

@@ -73,6 +73,12 @@ void RomCfgTest::configPathAndBaseName_data() {
     QTest::newRow("colour ROM") << "GAME.GBC"
                                 << "GAME.Gcfg"
                                 << "GAME.";
+    QTest::newRow("zipped, beside the zip") << "/games/Tetris (World).zip"
+                                            << "/games/Tetris (World).cfg"
+                                            << "Tetris (World)";
+    QTest::newRow("zipped, upper case") << "TETRIS.ZIP"
+                                        << "TETRIS.cfg"
+                                        << "TETRIS";
     QTest::newRow("three characters") << "/x/.gb"
                                       << "/x/.cfg"
                                       << "";

@@ -1,6 +1,7 @@
 #include "cartridgeinfo.h"
 
 #include "regularfile.h"
+#include "zippedrom.h"
 
 #include <QFile>
 
@@ -62,6 +63,14 @@ struct HeaderBytes {
 };
 
 HeaderBytes readHeaderBytes(const QString& path, qint64 length) {
+    if (isZipPath(path)) { // the header of the ROM inside
+        const ZippedRom zipped = readZippedRom(path);
+        if (!zipped.error.isEmpty())
+            return {{}, zipped.error};
+        if (zipped.rom.size() < kTitleOffset + length)
+            return {{}, QStringLiteral("shorter than a cartridge header")};
+        return {zipped.rom.mid(kTitleOffset, length), {}};
+    }
     QFile file;
     const QString error = openRegularFile(file, path);
     if (!error.isEmpty())

@@ -4,6 +4,7 @@
 #include "launchfolderlayout.h"
 #include "regularfile.h"
 #include "textfile.h"
+#include "zippedrom.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -11,6 +12,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <cerrno>
+#include <fcntl.h>
 #include <map>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -29,13 +32,34 @@ QStringList filesBeside(const QString& directory) {
     return QDir(directory).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
 }
 
-// Another ROM (*.gb in any letter case) whose base name is `base` in another letter case.
+// Another ROM (*.gb or *.zip in any letter case) whose base name is `base` in another letter
+// case.
 bool hasTwinAmong(const QStringList& files, const QString& base) {
     return std::any_of(files.begin(), files.end(), [&](const QString& name) {
         const auto [other, ext] = splitName(name);
-        return ext.compare(QLatin1String("gb"), Qt::CaseInsensitive) == 0 && other != base &&
-               other.compare(base, Qt::CaseInsensitive) == 0;
+        return (ext.compare(QLatin1String("gb"), Qt::CaseInsensitive) == 0 || isZipPath(name)) &&
+               other != base && other.compare(base, Qt::CaseInsensitive) == 0;
     });
+}
+
+// The copy of a zipped ROM, written anew in place of whatever file or link stands there (a
+// copy an earlier launch left); a folder there is not the launcher's to remove. A copy in the
+// cache needs no flush to the disk: a lost one is made again at the next launch.
+QString writeRomCopy(const QString& path, const QByteArray& bytes) {
+    const QByteArray name = QFile::encodeName(path);
+    if (::unlink(name.constData()) != 0 && errno != ENOENT)
+        return QStringLiteral("%1 cannot be replaced: %2").arg(path, systemReason(errno));
+    const int fd =
+        ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return QStringLiteral("%1 cannot be made: %2").arg(path, systemReason(errno));
+    const bool written = ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size();
+    const int writeError = errno;
+    if (::close(fd) != 0 || !written) {
+        ::unlink(name.constData());
+        return QStringLiteral("%1 cannot be written: %2").arg(path, systemReason(writeError));
+    }
+    return {};
 }
 
 // Whatever else stands there (a link, a file, a folder of another user) goes first.
@@ -91,7 +115,8 @@ LaunchFolderPlan planLaunchFolder(const QString& romPath, const QString& cacheRo
 
     const auto [romBase, romExtension] = splitName(rom.fileName());
     const QString name = stableDosBase(romBase);
-    QString extension = dosExtension(romExtension);
+    plan.romIsCopy = isZipPath(rom.fileName());
+    QString extension = plan.romIsCopy ? QString() : dosExtension(romExtension);
     if (extension.isEmpty())
         extension = QStringLiteral("GB");
     plan.romDosName = name + QLatin1Char('.') + extension;
@@ -101,13 +126,18 @@ LaunchFolderPlan planLaunchFolder(const QString& romPath, const QString& cacheRo
     const QString directory = rom.absolutePath();
     const QStringList beside = filesBeside(directory);
     const bool exactOnly = hasTwinAmong(beside, romBase);
-    std::map<QString, std::pair<int, QString>> targets{{extension, {-1, plan.romPath}}};
+    std::map<QString, std::pair<int, QString>> targets;
+    if (!plan.romIsCopy)
+        targets[extension] = {-1, plan.romPath};
     for (const QString& fileName : beside) {
         const auto [base, ext] = splitName(fileName);
         const bool exact = base == romBase;
         if (ext.size() > 3 || (!exact && (exactOnly || base.compare(romBase, Qt::CaseInsensitive))))
             continue;
         const QString dosExt = dosExtension(ext);
+        // A zip is never linked (DOS could write it), nor anything under its copy's name.
+        if (plan.romIsCopy && (dosExt == extension || isZipPath(fileName)))
+            continue;
         const int rank = rankOf(exact, ext);
         auto it = targets.find(dosExt);
         if (!dosExt.isEmpty() && (it == targets.end() || rank < it->second.first))
@@ -152,6 +182,13 @@ QString makeLaunchFolder(const LaunchFolderPlan& plan) {
             continue; // a file the emulator left, still to be swept: it is not replaced
         if (!QFile::link(link.target, at))
             return QStringLiteral("The link %1 cannot be made.").arg(at);
+    }
+    if (plan.romIsCopy) {
+        if (plan.romCopy.isEmpty())
+            return QStringLiteral("The ROM was not read from %1.").arg(plan.romPath);
+        const QString error = writeRomCopy(joinPath(plan.drive, plan.romDosName), plan.romCopy);
+        if (!error.isEmpty())
+            return error;
     }
     const QString links = writeTextLines(linkRecordOf(plan.folder), linked);
     return links.isEmpty() ? QString()

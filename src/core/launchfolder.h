@@ -2,6 +2,7 @@
 
 #include "processidentity.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -24,18 +25,24 @@ struct LaunchFolderPlan {
     QString drive;      // folder/drive: what is mounted as D:
     QString romDosName; // e.g. SUPERMAR.GB
     std::vector<LaunchLink> links;
+    // A zipped ROM plays from a copy of the ROM inside, a real file under romDosName in the
+    // drive, made with the folder from `romCopy` and gone at the sweep; the zip is never
+    // linked, so nothing can write it.
+    bool romIsCopy = false;
+    QByteArray romCopy;
 };
 
 // Where the launch folders live: $XDG_CACHE_HOME/Zemplo97.
 QString launchCacheRoot();
 
-// Whether another ROM of the folder (*.gb in any letter case) has this ROM's base name in
+// Whether another ROM of the folder (*.gb or *.zip in any letter case) has this ROM's base name in
 // another letter case: DOS, which ignores case, would give both the same save and palette.
 bool hasLetterCaseTwin(const QString& romPath);
 
 // The links a launch of `romPath` needs, from the files beside it now; creates nothing. The
 // links reach files of the ROM's base name in any letter case, or, for a letter-case twin,
-// only those of exactly its own base name.
+// only those of exactly its own base name. For a zipped ROM (a .zip), the ROM's DOS name is
+// that of its copy, with the extension GB; `romCopy` is left for the caller to fill.
 LaunchFolderPlan planLaunchFolder(const QString& romPath, const QString& cacheRoot);
 
 // Makes the folder and its links anew; whatever stands in the place of its folders and record

@@ -158,9 +158,16 @@ SweepResult sweepLaunchFolder(const QString& folder) {
     const QStringList linked = isOwnRegularFile(linkRecordOf(folder))
                                    ? readTextLines(linkRecordOf(folder)).lines
                                    : QStringList();
-    for (const Entry& entry : entriesOf(plan.drive))
-        if (entry.type != S_IFLNK) // ours; what was written through it is beside the ROM
-            sweepEntry(plan, linked, entry, result);
+    for (const Entry& entry : entriesOf(plan.drive)) {
+        if (entry.type == S_IFLNK) // ours; what was written through it is beside the ROM
+            continue;
+        if (plan.romIsCopy && entry.type == S_IFREG &&
+            entry.name.compare(plan.romDosName, Qt::CaseInsensitive) == 0) {
+            ::unlink(QFile::encodeName(joinPath(plan.drive, entry.name)).constData());
+            continue; // a zipped ROM's copy: the zip is the ROM
+        }
+        sweepEntry(plan, linked, entry, result);
+    }
     QFile::remove(processRecordOf(folder)); // swept: left alone until the ROM is played again
     return result;
 }

@@ -45,7 +45,8 @@ void readFolderInto(const QString& path, FolderListing* folders, FolderListing* 
                 listing->error = folder.error();
         return;
     }
-    const NamePattern match(pattern.isEmpty() ? QStringLiteral("*") : pattern);
+    const NamePattern match(pattern.isEmpty() ? QStringList{QStringLiteral("*")}
+                                              : pattern.split(QLatin1Char(';')));
     while (const dirent* entry = folder.next()) {
         if (entry->d_name[0] == '.') // hidden, and "." and ".."
             continue;

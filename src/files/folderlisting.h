@@ -14,7 +14,8 @@ struct FolderListing {
 
 enum class FolderEntries { Files, Folders };
 
-// `pattern` (files only) holds * and ? and matches in any letter case; empty matches all.
+// `pattern` (files only) holds * and ? and matches in any letter case; alternatives are
+// separated by ";" ("*.gb;*.zip"); empty matches all.
 FolderListing listFolder(const QString& path, FolderEntries kind, const QString& pattern = {});
 
 // A folder's subfolders and its files matching `pattern`, from one read of the folder.

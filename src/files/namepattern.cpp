@@ -21,17 +21,22 @@ QRegularExpression dosPatternExpression(const QString& pattern) {
 
 } // namespace
 
-NamePattern::NamePattern(const QString& pattern) {
-    const QString tail = pattern.mid(1);
-    if (pattern.startsWith(QLatin1Char('*')) && !tail.contains(QLatin1Char('*')) &&
-        !tail.contains(QLatin1Char('?')))
-        m_tail = tail;
-    else
-        m_expression = dosPatternExpression(pattern);
+NamePattern::NamePattern(const QStringList& alternatives) {
+    for (const QString& one : alternatives) {
+        const QString tail = one.mid(1);
+        if (one.startsWith(QLatin1Char('*')) && !tail.contains(QLatin1Char('*')) &&
+            !tail.contains(QLatin1Char('?')))
+            m_alternatives.push_back({tail, {}});
+        else
+            m_alternatives.push_back({{}, dosPatternExpression(one)});
+    }
 }
 
 bool NamePattern::matches(const QString& name) const {
-    if (m_expression.pattern().isEmpty())
-        return name.endsWith(m_tail, Qt::CaseInsensitive);
-    return m_expression.match(name).hasMatch();
+    for (const Alternative& alternative : m_alternatives)
+        if (alternative.expression.pattern().isEmpty()
+                ? name.endsWith(alternative.tail, Qt::CaseInsensitive)
+                : alternative.expression.match(name).hasMatch())
+            return true;
+    return false;
 }

@@ -1,12 +1,14 @@
 #include "programargument.h"
 
+#include "zippedrom.h"
+
 ArgumentKind classifyArgument(const QString& argument) {
     if (argument.isEmpty())
         return ArgumentKind::None;
     const QString ending = argument.right(3).toUpper();
     if (ending == QLatin1String("PLO") || ending == QLatin1String("ZEM"))
         return ArgumentKind::GameConfiguration;
-    if (ending == QLatin1String(".GB"))
+    if (ending == QLatin1String(".GB") || isZipPath(argument))
         return ArgumentKind::Rom;
     return ArgumentKind::Ignored;
 }

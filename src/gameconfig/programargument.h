@@ -3,7 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-// What the program's own argument text names, told by its last three characters.
+// What the program's own argument text names, told by its last three characters (a zipped
+// ROM by its .zip).
 enum class ArgumentKind { None, GameConfiguration, Rom, Ignored };
 
 ArgumentKind classifyArgument(const QString& argument);

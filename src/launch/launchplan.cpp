@@ -3,6 +3,7 @@
 
 #include "commandline.h"
 #include "fileexist.h"
+#include "zippedrom.h"
 
 #include <QDir>
 #include <QFile>
@@ -135,18 +136,43 @@ std::optional<LaunchMessage> saveNameNotice(const QString& romPath) {
         messageTitle(MessageTitle::Info)};
 }
 
+namespace {
+
+// A zipped ROM plays from a copy of the ROM inside, in its launch folder; a zip that holds no
+// playable ROM is refused with the reason.
+RomLocation locateZippedRom(const QString& zipPath, const QString& cacheRoot) {
+    if (!FileExist(zipPath))
+        return {};
+    ZippedRom zipped = readZippedRom(zipPath);
+    if (!zipped.error.isEmpty())
+        return {{},
+                std::nullopt,
+                std::nullopt,
+                LaunchMessage{QStringLiteral("The zipped ROM cannot be played:\n%1\n%2.")
+                                  .arg(zipPath, zipped.error),
+                              messageTitle(MessageTitle::Oups)}};
+    LaunchFolderPlan folder = planLaunchFolder(zipPath, cacheRoot);
+    folder.romCopy = std::move(zipped.rom);
+    DosLocation stable{QStringLiteral("D:\\") + folder.romDosName, folder.romDosName, folder.drive};
+    return {stable, std::move(folder), saveNameNotice(zipPath), std::nullopt};
+}
+
+} // namespace
+
 RomLocation locateRom(const QString& romPath, const QString& cacheRoot) {
+    if (isZipPath(romPath))
+        return locateZippedRom(romPath, cacheRoot);
     const DosLocation own = locateForDos(romPath, QLatin1Char('D'));
     if (own.dosPath.isEmpty())
-        return {own, std::nullopt, std::nullopt};
+        return {own, std::nullopt, std::nullopt, std::nullopt};
     const QString fileName = QFileInfo(romPath).fileName();
     const QString base = fileName.section(QLatin1Char('.'), 0, 0);
     if (isEightThreeShaped(fileName) && own.dosName == fileName.toUpper() &&
         isDosOpenableName(own.dosName) && !isDosDeviceName(base) && !hasLetterCaseTwin(romPath))
-        return {own, std::nullopt, std::nullopt};
+        return {own, std::nullopt, std::nullopt, std::nullopt};
     LaunchFolderPlan folder = planLaunchFolder(romPath, cacheRoot);
     DosLocation stable{QStringLiteral("D:\\") + folder.romDosName, folder.romDosName, folder.drive};
-    return {stable, std::move(folder), saveNameNotice(romPath)};
+    return {stable, std::move(folder), saveNameNotice(romPath), std::nullopt};
 }
 
 std::optional<LaunchMessage> commandLineProblem(const QString& commandLine,
@@ -228,7 +254,9 @@ LaunchPlan planLaunch(const LauncherSettings& settings, const RomLocation& rom) 
         return plan;
     }
     const QString commandLine = plan.programName + QLatin1Char(' ') + plan.arguments;
-    plan.stop = commandLineProblem(commandLine, &settings);
+    plan.stop = rom.problem;
+    if (!plan.stop)
+        plan.stop = commandLineProblem(commandLine, &settings);
     if (!plan.stop)
         plan.stop = mountsProblem(plan.emulatorDirectory, rom, background.mountDirectory);
     if (plan.stop)

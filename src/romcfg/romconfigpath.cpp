@@ -1,11 +1,13 @@
 #include "romconfigpath.h"
 
 #include "fileexist.h"
+#include "zippedrom.h"
 
 std::optional<QString> romConfigPath(const QString& romPath) {
     if (romPath.size() < 2)
         return std::nullopt;
-    return romPath.chopped(2) + QStringLiteral("cfg");
+    // A zipped ROM's palette lies beside the zip, under the zip's base name.
+    return romPath.chopped(isZipPath(romPath) ? 3 : 2) + QStringLiteral("cfg");
 }
 
 QString romBaseName(const QString& romPath) {
@@ -13,7 +15,8 @@ QString romBaseName(const QString& romPath) {
     const qsizetype separator =
         std::max(romPath.lastIndexOf(QLatin1Char('/')), romPath.lastIndexOf(QLatin1Char('\\')));
     const QString fileName = romPath.mid(separator + 1);
-    return fileName.size() <= 3 ? QString() : fileName.chopped(3);
+    const qsizetype extension = isZipPath(fileName) ? 4 : 3;
+    return fileName.size() <= extension ? QString() : fileName.chopped(extension);
 }
 
 QString noConfigCaption() {

@@ -32,7 +32,7 @@ QFrame* line(QWidget* parent, const char* name, const QRect& geometry) {
 GameFileSelector::GameFileSelector(QWidget* mainWindow, SelectorConfirm select, UrlOpener& opener,
                                    Prompter& prompter)
     : FileSelector({"GameFileSelector", QStringLiteral("Select a Gameboy Cartridge Image..."),
-                    QStringLiteral("*.gb"), QStringLiteral("Select a .GB Rom here !"),
+                    QStringLiteral("*.gb;*.zip"), QStringLiteral("Select a .GB Rom here !"),
                     QStringLiteral("Select"), QStringLiteral("File selected")},
                    mainWindow, std::move(select), kExtraWidth),
       m_opener(opener), m_prompter(prompter) {

@@ -1,0 +1,73 @@
+#pragma once
+
+// Zips made byte by byte, so that a test can make the broken ones too: a wrong checksum, a size
+// that lies, an encrypted entry, any name.
+#include <QByteArray>
+#include <QList>
+#include <QtEndian>
+
+#include <zlib.h>
+
+struct ZipEntry {
+    QByteArray name;
+    QByteArray data;
+    bool deflate = false;
+    bool encrypted = false; // only the flag: libzip must refuse it unread
+    bool wrongChecksum = false;
+    qint64 claimedSize = -1; // the inflated size the headers claim, when not the real one
+};
+
+inline void putLe(QByteArray& out, quint32 value, int bytes) {
+    for (int i = 0; i < bytes; ++i)
+        out.append(char((value >> (8 * i)) & 0xFF));
+}
+
+// What a zip entry holds for `data`: raw deflate (zlib's stream without header and trailer).
+inline QByteArray rawDeflate(const QByteArray& data) {
+    const QByteArray zlib = qCompress(data).mid(4); // past Qt's size prefix
+    return zlib.mid(2, zlib.size() - 6);
+}
+
+inline QByteArray buildZip(const QList<ZipEntry>& entries) {
+    QByteArray out, central;
+    for (const ZipEntry& e : entries) {
+        const QByteArray stored = e.deflate ? rawDeflate(e.data) : e.data;
+        quint32 crc = quint32(
+            crc32(0, reinterpret_cast<const Bytef*>(e.data.constData()), uInt(e.data.size())));
+        if (e.wrongChecksum)
+            crc ^= 1;
+        const quint32 size = quint32(e.claimedSize >= 0 ? e.claimedSize : e.data.size());
+        QByteArray common;
+        putLe(common, 20, 2);                            // version needed
+        putLe(common, (e.encrypted ? 1 : 0) | 0x800, 2); // flags: encrypted, UTF-8 name
+        putLe(common, e.deflate ? 8 : 0, 2);             // method
+        putLe(common, 0, 4);                             // time and date
+        putLe(common, crc, 4);
+        putLe(common, quint32(stored.size()), 4);
+        putLe(common, size, 4);
+        putLe(common, quint32(e.name.size()), 2);
+        putLe(common, 0, 2); // extra field
+        const quint32 offset = quint32(out.size());
+        putLe(out, 0x04034b50, 4);
+        out += common + e.name + stored;
+        putLe(central, 0x02014b50, 4);
+        putLe(central, 20, 2); // made by
+        central += common;
+        putLe(central, 0, 2); // comment
+        putLe(central, 0, 2); // disk
+        putLe(central, 0, 2); // internal attributes
+        putLe(central, 0, 4); // external attributes
+        putLe(central, offset, 4);
+        central += e.name;
+    }
+    const quint32 centralAt = quint32(out.size());
+    out += central;
+    putLe(out, 0x06054b50, 4);
+    putLe(out, 0, 4);
+    putLe(out, quint32(entries.size()), 2);
+    putLe(out, quint32(entries.size()), 2);
+    putLe(out, quint32(central.size()), 4);
+    putLe(out, centralAt, 4);
+    putLe(out, 0, 2);
+    return out;
+}
