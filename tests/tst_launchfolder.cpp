@@ -101,7 +101,7 @@ void LaunchFolderTest::linkSet_data() {
         << QStringList{"Super Mario Land (World).cfg",   "Super Mario Land (World).SAV",
                        "Super Mario Land (World).rtc",   "Super Mario Land (World).state12",
                        "Super Mario Land 2 (World).gb",  "Super Mario Land 2 (World).cfg",
-                       "Super Mario Land (World).gb.bak"}
+                       "Super Mario Land (World).gb.bak", "Super Mario Land (World).zip"}
         << QStringList{"SUPERMAR.CFG=Super Mario Land (World).cfg",
                        "SUPERMAR.GB=Super Mario Land (World).gb",
                        "SUPERMAR.RTC=Super Mario Land (World).rtc",

@@ -136,7 +136,7 @@ LaunchFolderPlan planLaunchFolder(const QString& romPath, const QString& cacheRo
             continue;
         const QString dosExt = dosExtension(ext);
         // A zip is never linked (DOS could write it), nor anything under its copy's name.
-        if (plan.romIsCopy && (dosExt == extension || isZipPath(fileName)))
+        if (isZipPath(fileName) || (plan.romIsCopy && dosExt == extension))
             continue;
         const int rank = rankOf(exact, ext);
         auto it = targets.find(dosExt);
