@@ -277,7 +277,7 @@ void CliTest::namedFileRefused_data() {
     QTest::newRow("pipe") << QStringList{"--print-command", "pipe.gb"}
                           << "zemplo97: pipe.gb: not a regular file";
     QTest::newRow("text file") << QStringList{"--print-command", "x.txt"}
-                               << "zemplo97: x.txt: neither a ROM (.gb) nor a game file";
+                               << "zemplo97: x.txt: neither a ROM (.gb or .zip) nor a game file";
     QTest::newRow("empty folder argument")
         << QStringList{"--export-list", ""} << "zemplo97: the ROM folder cannot be read: an empty";
     QTest::newRow("missing folder")

@@ -337,7 +337,7 @@ void GameFilesTest::dropOnTheWindow() {
     QCOMPARE(text("Text1"), romPath.isEmpty() ? QString() : file(romPath));
     QCOMPARE(text("Text6"), genie1);
     QCOMPARE(f->control<QLabel>("Label9")->text(),
-             refused ? QString("Drop a .gb ROM or a .Zemplo game file here.")
+             refused ? QString("Drop a .gb ROM, a zipped ROM (.zip) or a .Zemplo game file here.")
                      : QString("Ready..."));
     QVERIFY(f->prompter.m_prompts.isEmpty());
 }

@@ -80,9 +80,10 @@ VerbRequest verbOf(const QStringList& words) {
 }
 
 int printHelp(QTextStream& out) {
-    out << "Usage: zemplo97 [ROM.gb | GAME.Zemplo]\n"
-           "       zemplo97 --print-command [--mounts | --dosbox] [ROM.gb | GAME.Zemplo]\n"
-           "       zemplo97 --header ROM.gb...\n"
+    out << "Usage: zemplo97 [ROM.gb | ROM.zip | GAME.Zemplo]\n"
+           "       zemplo97 --print-command [--mounts | --dosbox] [ROM.gb | ROM.zip | "
+           "GAME.Zemplo]\n"
+           "       zemplo97 --header ROM.gb|ROM.zip...\n"
            "       zemplo97 --export-list DIR [--html] [--zip-names]\n"
            "       zemplo97 --help | --version\n"
            "\n"
@@ -91,7 +92,8 @@ int printHelp(QTextStream& out) {
            "\"VGB-DOS Location\". The emulator runs in DOSBox 0.74-3, DOSBox Staging or\n"
            "DOSBox-X: the program named by ZEMPLO_DOSBOX, else the first of dosbox,\n"
            "dosbox-staging and dosbox-x on PATH, else their Flatpaks. A ROM given as argument\n"
-           "is selected at start-up; a game file (.Zemplo) is read over the saved settings.\n"
+           "(a .gb, or a .zip holding one) is selected at start-up; a game file (.Zemplo) is\n"
+           "read over the saved settings.\n"
            "\n"
            "  --print-command  print the VGB-DOS command line that play would start with the\n"
            "                   saved settings (and the game file, if given); --mounts adds\n"
@@ -161,7 +163,8 @@ QString namedFileProblem(const QString& argument) {
         return QStringLiteral("%1: not a regular file").arg(argument);
     const ArgumentKind kind = classifyArgument(argument);
     if (kind != ArgumentKind::Rom && kind != ArgumentKind::GameConfiguration)
-        return QStringLiteral("%1: neither a ROM (.gb) nor a game file (.Zemplo)").arg(argument);
+        return QStringLiteral("%1: neither a ROM (.gb or .zip) nor a game file (.Zemplo)")
+            .arg(argument);
     return {};
 }
 

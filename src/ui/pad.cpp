@@ -162,7 +162,8 @@ void Pad::dropEvent(QDropEvent* event) {
         return;
     event->acceptProposedAction();
     if (!takeArgument(urls.first().toLocalFile()))
-        Label9->setText(QStringLiteral("Drop a .gb ROM or a .Zemplo game file here."));
+        Label9->setText(
+            QStringLiteral("Drop a .gb ROM, a zipped ROM (.zip) or a .Zemplo game file here."));
 }
 
 void Pad::Picture6_Click() {
