@@ -104,6 +104,45 @@ bool hasLetterCaseTwin(const QString& romPath) {
     return hasTwinAmong(filesBeside(rom.absolutePath()), splitName(rom.fileName()).first);
 }
 
+namespace {
+
+// One link target per DOS extension, each the best-ranked file of the ROM's base name, with
+// the rank it won by. One read of the folder serves both the twin check and the links.
+using LinkTargets = std::map<QString, std::pair<int, QString>>;
+LinkTargets linkTargets(const LaunchFolderPlan& plan, const QString& romBase,
+                        const QString& romDosExtension) {
+    const QString directory = QFileInfo(plan.romPath).absolutePath();
+    const QStringList beside = filesBeside(directory);
+    const bool exactOnly = hasTwinAmong(beside, romBase);
+    LinkTargets targets;
+    if (!plan.romIsCopy)
+        targets[romDosExtension] = {-1, plan.romPath};
+    for (const QString& fileName : beside) {
+        const auto [base, ext] = splitName(fileName);
+        const bool exact = base == romBase;
+        if (ext.size() > 3 || (!exact && (exactOnly || base.compare(romBase, Qt::CaseInsensitive))))
+            continue;
+        const QString dosExt = dosExtension(ext);
+        // A zip is never linked (DOS could write it), nor anything under a copy's name.
+        if (isZipPath(fileName) || (plan.romIsCopy && dosExt == romDosExtension))
+            continue;
+        const int rank = rankOf(exact, ext);
+        auto it = targets.find(dosExt);
+        if (!dosExt.isEmpty() && (it == targets.end() || rank < it->second.first))
+            targets[dosExt] = {rank, joinPath(directory, fileName)};
+    }
+    // The palette the wizard writes and the save the emulator writes, before they exist.
+    for (const char* wanted : {"cfg", "sav"}) {
+        const QString dosExt = QString::fromLatin1(wanted).toUpper();
+        if (targets.find(dosExt) == targets.end())
+            targets[dosExt] = {
+                0, joinPath(directory, romBase + QLatin1Char('.') + QLatin1String(wanted))};
+    }
+    return targets;
+}
+
+} // namespace
+
 LaunchFolderPlan planLaunchFolder(const QString& romPath, const QString& cacheRoot) {
     const QFileInfo rom(romPath);
     LaunchFolderPlan plan;
@@ -120,37 +159,7 @@ LaunchFolderPlan planLaunchFolder(const QString& romPath, const QString& cacheRo
     if (extension.isEmpty())
         extension = QStringLiteral("GB");
     plan.romDosName = name + QLatin1Char('.') + extension;
-
-    // One link per DOS extension, to the best-ranked file of the ROM's base name.
-    // One read of the folder serves both the twin check and the links.
-    const QString directory = rom.absolutePath();
-    const QStringList beside = filesBeside(directory);
-    const bool exactOnly = hasTwinAmong(beside, romBase);
-    std::map<QString, std::pair<int, QString>> targets;
-    if (!plan.romIsCopy)
-        targets[extension] = {-1, plan.romPath};
-    for (const QString& fileName : beside) {
-        const auto [base, ext] = splitName(fileName);
-        const bool exact = base == romBase;
-        if (ext.size() > 3 || (!exact && (exactOnly || base.compare(romBase, Qt::CaseInsensitive))))
-            continue;
-        const QString dosExt = dosExtension(ext);
-        // A zip is never linked (DOS could write it), nor anything under its copy's name.
-        if (isZipPath(fileName) || (plan.romIsCopy && dosExt == extension))
-            continue;
-        const int rank = rankOf(exact, ext);
-        auto it = targets.find(dosExt);
-        if (!dosExt.isEmpty() && (it == targets.end() || rank < it->second.first))
-            targets[dosExt] = {rank, joinPath(directory, fileName)};
-    }
-    // The palette the wizard writes and the save the emulator writes, before they exist.
-    for (const char* wanted : {"cfg", "sav"}) {
-        const QString dosExt = QString::fromLatin1(wanted).toUpper();
-        if (targets.find(dosExt) == targets.end())
-            targets[dosExt] = {
-                0, joinPath(directory, romBase + QLatin1Char('.') + QLatin1String(wanted))};
-    }
-    for (const auto& [dosExt, target] : targets)
+    for (const auto& [dosExt, target] : linkTargets(plan, romBase, extension))
         plan.links.push_back({name + QLatin1Char('.') + dosExt, target.second});
     return plan;
 }
