@@ -98,9 +98,9 @@ void LaunchFolderTest::linkSet_data() {
                                                    "SUPERMAR.SAV=Super Mario Land (World).sav"};
     QTest::newRow("files of the same base")
         << "Super Mario Land (World).gb"
-        << QStringList{"Super Mario Land (World).cfg",   "Super Mario Land (World).SAV",
-                       "Super Mario Land (World).rtc",   "Super Mario Land (World).state12",
-                       "Super Mario Land 2 (World).gb",  "Super Mario Land 2 (World).cfg",
+        << QStringList{"Super Mario Land (World).cfg",    "Super Mario Land (World).SAV",
+                       "Super Mario Land (World).rtc",    "Super Mario Land (World).state12",
+                       "Super Mario Land 2 (World).gb",   "Super Mario Land 2 (World).cfg",
                        "Super Mario Land (World).gb.bak", "Super Mario Land (World).zip"}
         << QStringList{"SUPERMAR.CFG=Super Mario Land (World).cfg",
                        "SUPERMAR.GB=Super Mario Land (World).gb",
