@@ -13,9 +13,10 @@ QString notFoundMessage() {
         "DOSBox was not found, so VGB-DOS cannot run.\n"
         "Zemplo 97 runs the emulator in DOSBox 0.74-3, DOSBox Staging or DOSBox-X:\n"
         "- DOSBox 0.74-3: sudo apt-get install dosbox (Debian and Ubuntu package it)\n"
-        "- DOSBox Staging: from Flatpak (flatpak install io.github.dosbox-staging) or its own "
-        "site\n"
-        "- DOSBox-X: from Flatpak (flatpak install com.dosbox_x.DOSBox-X) or its own site\n"
+        "- DOSBox Staging: Debian does not package it; get it from Flatpak (flatpak install "
+        "io.github.dosbox-staging) or its own site\n"
+        "- DOSBox-X: Debian does not package it; get it from Flatpak (flatpak install "
+        "com.dosbox_x.DOSBox-X) or its own site\n"
         "Or name its program in the ZEMPLO_DOSBOX environment variable.");
 }
 
