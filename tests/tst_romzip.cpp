@@ -48,6 +48,13 @@ void RomZipTest::readsTheOneRom_data() {
     QTest::newRow("two ROMs, named") << zip({{"a.gb", rom}, {"b/B.GB", rom}}) << ""
                                      << "holds 2 Game Boy ROMs, and only one can be played from "
                                         "a zip: a.gb, b/B.GB";
+    QList<ZipEntry> collection;
+    for (int i = 0; i < 7; ++i)
+        collection.append({QByteArray::number(i) + ".gb", rom});
+    QTest::newRow("a collection zipped whole, the first named")
+        << zip(collection) << ""
+        << "holds 7 Game Boy ROMs, and only one can be played from a zip: 0.gb, 1.gb, 2.gb, "
+           "3.gb, 4.gb and 2 more";
     QTest::newRow("inflates past 8 MiB, claiming less")
         << zip({{"x.gb", big, true, false, false, 0x8000}}) << ""
         << "larger than 8 MiB";

@@ -68,11 +68,17 @@ std::pair<zip_int64_t, QString> findRomEntry(zip_t* archive) {
     }
     if (roms.isEmpty())
         return {-1, QStringLiteral("it holds no Game Boy ROM (no file ending in .gb)")};
-    if (roms.size() > 1)
+    if (roms.size() > 1) {
+        // A collection zipped whole would make a message no window can show: the first few.
+        constexpr int kNamed = 5;
+        QString named = roms.mid(0, kNamed).join(QStringLiteral(", "));
+        if (roms.size() > kNamed)
+            named += QStringLiteral(" and %1 more").arg(roms.size() - kNamed);
         return {-1, QStringLiteral("it holds %1 Game Boy ROMs, and only one can be played from "
                                    "a zip: %2")
                         .arg(roms.size())
-                        .arg(roms.join(QStringLiteral(", ")))};
+                        .arg(named)};
+    }
     return {found, {}};
 }
 
