@@ -2,6 +2,7 @@
 
 #include "dosname.h"
 #include "launchfolderlayout.h"
+#include "newfile.h"
 #include "regularfile.h"
 #include "textfile.h"
 #include "zippedrom.h"
@@ -13,7 +14,6 @@
 #include <QStandardPaths>
 
 #include <cerrno>
-#include <fcntl.h>
 #include <map>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -46,20 +46,9 @@ bool hasTwinAmong(const QStringList& files, const QString& base) {
 // copy an earlier launch left); a folder there is not the launcher's to remove. A copy in the
 // cache needs no flush to the disk: a lost one is made again at the next launch.
 QString writeRomCopy(const QString& path, const QByteArray& bytes) {
-    const QByteArray name = QFile::encodeName(path);
-    if (::unlink(name.constData()) != 0 && errno != ENOENT)
+    if (::unlink(QFile::encodeName(path).constData()) != 0 && errno != ENOENT)
         return QStringLiteral("%1 cannot be replaced: %2").arg(path, systemReason(errno));
-    const int fd =
-        ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return QStringLiteral("%1 cannot be made: %2").arg(path, systemReason(errno));
-    const bool written = ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size();
-    const int writeError = errno;
-    if (::close(fd) != 0 || !written) {
-        ::unlink(name.constData());
-        return QStringLiteral("%1 cannot be written: %2").arg(path, systemReason(writeError));
-    }
-    return {};
+    return createNewFile(path, bytes);
 }
 
 // Whatever else stands there (a link, a file, a folder of another user) goes first.

@@ -2,13 +2,13 @@
 
 #include "appfolders.h"
 #include "hostpath.h"
+#include "newfile.h"
 #include "regularfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -19,20 +19,6 @@ QString nearestExistingFolder(const QString& path) {
     while (!QFileInfo(folder).exists() && folder != QLatin1String("/"))
         folder = QFileInfo(folder).absolutePath();
     return folder;
-}
-
-// Made with O_EXCL: a file that appeared meanwhile (another launch, the user) is left alone.
-bool createExclusively(const QString& path, const QByteArray& bytes) {
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
-    if (fd < 0)
-        return QFileInfo(path).isFile();
-    const bool written = ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size();
-    const bool closed = ::close(fd) == 0;
-    if (written && closed)
-        return true;
-    ::unlink(QFile::encodeName(path).constData()); // half a file would be read as settings
-    return false;
 }
 
 } // namespace
@@ -127,5 +113,7 @@ QString provideDosBoxConfig(const QString& path, DosBoxFlavour flavour) {
         return path;
     if (somethingStandsAt(path) || !QDir().mkpath(info.absolutePath()))
         return {};
-    return createExclusively(path, dosboxConfigText(flavour)) ? path : QString();
+    // A file that another launch or the user made meanwhile serves as well.
+    const bool made = createNewFile(path, dosboxConfigText(flavour)).isEmpty();
+    return made || QFileInfo(path).isFile() ? path : QString();
 }

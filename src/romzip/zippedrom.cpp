@@ -1,5 +1,6 @@
 #include "zippedrom.h"
 
+#include "printable.h"
 #include "regularfile.h"
 
 #include <QStringList>
@@ -30,11 +31,7 @@ ZippedRom failure(const QString& why) {
 // An entry's name as the user may read it: a control character would break a message's
 // lines, so it shows as "?".
 QString shownName(const char* name) {
-    QString shown = QString::fromUtf8(name);
-    for (QChar& c : shown)
-        if (!c.isPrint())
-            c = QLatin1Char('?');
-    return shown;
+    return printable(QString::fromUtf8(name));
 }
 
 QString libzipReason(int code) {
