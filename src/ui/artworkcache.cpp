@@ -9,6 +9,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <optional>
 
 QString artworkCacheFolder() {
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
@@ -102,17 +103,18 @@ QString ArtworkCache::save() {
 
 namespace {
 
-// A folder of kept pictures as a build makes it: a real folder holding only picture files.
+// The pictures of a folder as a build makes it: a real folder holding only picture files.
 // Anything else (a link, a launch folder, a file the user put there) is not ours to remove.
-bool holdsOnlyKeptPictures(const QFileInfo& folder) {
+std::optional<QFileInfoList> keptPicturesIn(const QFileInfo& folder) {
     if (folder.isSymLink() || !folder.isDir())
-        return false;
-    const QFileInfoList entries =
+        return std::nullopt;
+    QFileInfoList entries =
         QDir(folder.filePath())
             .entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    return std::all_of(entries.begin(), entries.end(), [](const QFileInfo& entry) {
-        return !entry.isSymLink() && entry.isFile() && entry.suffix() == QLatin1String("rgba");
+    const bool onlyPictures = std::all_of(entries.begin(), entries.end(), [](const QFileInfo& e) {
+        return !e.isSymLink() && e.isFile() && e.suffix() == QLatin1String("rgba");
     });
+    return onlyPictures ? std::optional<QFileInfoList>(std::move(entries)) : std::nullopt;
 }
 
 } // namespace
@@ -124,11 +126,13 @@ void pruneOtherArtworkFolders(const QString& keep) {
             .entryInfoList({QStringLiteral("artwork-*")},
                            QDir::AllEntries | QDir::Hidden | QDir::System);
     for (const QFileInfo& folder : folders) {
-        if (folder.fileName() == own.fileName() || !holdsOnlyKeptPictures(folder))
+        if (folder.fileName() == own.fileName())
             continue;
-        QDir pictures(folder.filePath());
-        for (const QString& name : pictures.entryList(QDir::Files | QDir::Hidden))
-            pictures.remove(name);
+        const std::optional<QFileInfoList> pictures = keptPicturesIn(folder);
+        if (!pictures)
+            continue;
+        for (const QFileInfo& picture : *pictures)
+            QFile::remove(picture.filePath());
         QDir(own.path()).rmdir(folder.fileName());
     }
 }

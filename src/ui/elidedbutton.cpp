@@ -18,10 +18,8 @@ int ElidedButton::roomForText() const {
 }
 
 QString ElidedButton::drawnText() const {
-    const QFontMetrics metrics = fontMetrics();
-    if (metrics.horizontalAdvance(text()) <= roomForText())
-        return text();
-    return metrics.elidedText(text(), Qt::ElideMiddle, roomForText());
+    // A caption that fits comes back as it is.
+    return fontMetrics().elidedText(text(), Qt::ElideMiddle, roomForText());
 }
 
 void ElidedButton::paintEvent(QPaintEvent*) {
