@@ -108,27 +108,11 @@ void RomZipTest::readsTheOneRom() {
 void RomZipTest::aZipOfFourGibibytes() {
     ScratchFolder dir;
     const QByteArray rom = romImage("BIG ONE", 0, 0, 0x8000);
-    const quint32 padding = 0xFFF00000u;
-    const QByteArray tail = buildZip({{"padding.bin", {}}, {"rom.gb", rom}});
-    // The tail's first entry is the padding's header, its data left out: rebuild the offsets.
-    QByteArray head = tail.left(30 + 11);
-    qToLittleEndian<quint32>(padding, head.data() + 18);
-    qToLittleEndian<quint32>(padding, head.data() + 22);
-    QByteArray rest = tail.mid(head.size());
-    const qsizetype central = rest.indexOf(QByteArray("\x50\x4b\x01\x02", 4));
-    const qsizetype romCentral = rest.indexOf(QByteArray("\x50\x4b\x01\x02", 4), central + 4);
-    qToLittleEndian<quint32>(padding, rest.data() + central + 20);
-    qToLittleEndian<quint32>(padding, rest.data() + central + 24);
-    qToLittleEndian<quint32>(quint32(head.size()) + padding, rest.data() + romCentral + 42);
-    const qsizetype end = rest.size() - 22;
-    qToLittleEndian<quint32>(qFromLittleEndian<quint32>(rest.constData() + end + 16) + padding,
-                             rest.data() + end + 16);
     QFile file(dir.filePath("huge.zip"));
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(head);
-    QVERIFY(file.seek(head.size() + qint64(padding)));
-    file.write(rest);
+    writeZip(file, {{"padding.bin", {}, false, false, false, -1, 0xFFF00000}, {"rom.gb", rom}});
     file.close();
+    QVERIFY(file.size() > 0xFFF00000);
     const ZippedRom read = readZippedRom(file.fileName());
     QCOMPARE(read.error, QString());
     QCOMPARE(read.rom, rom);
