@@ -154,9 +154,9 @@ void DosBoxTest::flavourReadFromTheVersionAnswer_data() {
     QTest::newRow("licence text naming a fork")
         << QByteArray("echo 'DOSBox version 0.74-3'; echo 'unlike dosbox-x and dosbox-staging'")
         << classic << "";
-    QTest::newRow("unknown") << QByteArray("echo 'MagicBox 3.1'") << classic << "";
+    QTest::newRow("unknown, then garbage")
+        << QByteArray("echo 'MagicBox 3.1'; printf '\\377\\000\\033[2J\\001'") << classic << "";
     QTest::newRow("empty") << QByteArray("exit 0") << classic << "";
-    QTest::newRow("garbage") << QByteArray("printf '\\377\\000\\033[2J\\001'") << classic << "";
     QTest::newRow("never ends") << QByteArray("exec sleep 600") << classic << "";
     QTest::newRow("floods 10 MB") << QByteArray("head -c 10485760 /dev/zero") << classic << "";
     QTest::newRow("floods for ever after its name")
