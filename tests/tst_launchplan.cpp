@@ -195,8 +195,9 @@ void LaunchPlanTest::romWithoutItsOwnDosNamePlaysFromItsLaunchFolder() {
     QCOMPARE(own.session.dDirectory, m_roms);
 }
 
-// Even under a DOS name of its own, a zip is no ROM to DOS: it plays from a copy of the ROM
-// inside; a zip with no one ROM to play is refused with the reason, and nothing is made.
+// Even under a DOS name of its own, an archive is no ROM to DOS: it plays from a copy of the ROM
+// inside; each ROM of an archive of several from its own folder, with its own palette and save;
+// the archive named alone is refused with the reason, and nothing is made.
 void LaunchPlanTest::zippedRomPlaysFromItsCopyOrIsRefused() {
     const QString cache = m_dir->filePath("cache");
     QVERIFY(writeFile(m_roms + "/TETRIS.ZIP", buildZip({{"tetris.gb", "ROM-BYTES", true}})));
@@ -207,12 +208,22 @@ void LaunchPlanTest::zippedRomPlaysFromItsCopyOrIsRefused() {
     QVERIFY(plan.session.launchFolder && plan.session.launchFolder->romIsCopy);
     QCOMPARE(plan.session.launchFolder->romCopy, QByteArray("ROM-BYTES"));
 
-    QVERIFY(writeFile(m_roms + "/TWO.ZIP", buildZip({{"a.gb", "A"}, {"b.gb", "B"}})));
+    QVERIFY(writeFile(m_roms + "/TWO.ZIP", buildZip({{"a.gb", "A"}, {"x/Bee.gb", "B"}})));
+    const RomLocation a = locateRom(m_roms + "/TWO.ZIP#a.gb", cache);
+    m_settings.romPath = m_roms + "/TWO.ZIP#x/Bee.gb";
+    const LaunchPlan b = planLaunch(m_settings, locateRom(m_settings.romPath, cache));
+    QVERIFY(!b.stop && a.launchFolder && b.session.launchFolder);
+    QVERIFY2(b.arguments.startsWith("D:\\BEE.GB -volume"), qPrintable(b.arguments));
+    QCOMPARE(b.session.launchFolder->romCopy, QByteArray("B"));
+    QVERIFY(a.launchFolder->folder != b.session.launchFolder->folder);
+    QCOMPARE(b.session.launchFolder->links.front().target, m_roms + "/Bee.cfg");
+
     const LaunchPlan refused = planLaunch(m_settings, locateRom(m_roms + "/TWO.ZIP", cache));
     QVERIFY(refused.stop);
-    QCOMPARE(refused.stop->text, "The zipped ROM cannot be played:\n" + m_roms +
-                                     "/TWO.ZIP\nit holds 2 Game Boy ROMs, and only one can be "
-                                     "played from a zip: a.gb, b.gb.");
+    QCOMPARE(refused.stop->text, "The ROM cannot be played from its archive:\n" + m_roms +
+                                     "/TWO.ZIP\nit holds 2 Game Boy ROMs: a.gb, x/Bee.gb. Name "
+                                     "the one to play after a # (ARCHIVE#ROM), or pick it in the "
+                                     "ROM window.");
     QVERIFY(!QFileInfo::exists(cache));
 }
 

@@ -23,7 +23,7 @@ namespace {
 
 RomListRow row(const QString& name, const QString& title, const QString& type, const QString& size,
                qint64 bytes) {
-    return {name, CartridgeInfo{title, type, size}, bytes, {}};
+    return {name, CartridgeInfo{title, type, size}, bytes, {}, {}, {}};
 }
 
 // A list file's lines; every line, the last too, must end with CR LF.
@@ -88,7 +88,7 @@ void RomListTest::textRows_data() {
         << row("Super Mario Land 2 (W).gb", "MARIOLAND2", "?", "...", 1)
         << "|Super Mario Land 2 (W).gb | MARIOLAND2           | ?                     | ...   "
            "            | 1 Kb         | ";
-    QTest::newRow("unreadable ROM") << RomListRow{"short.gb", std::nullopt, 100, {}}
+    QTest::newRow("unreadable ROM") << RomListRow{"short.gb", std::nullopt, 100, {}, {}, {}}
                                     << "|short.gb             |                      |           "
                                        "            |                   | 1 Kb         | ";
 }

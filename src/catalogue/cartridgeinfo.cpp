@@ -1,7 +1,8 @@
 #include "cartridgeinfo.h"
 
+#include "archivepath.h"
 #include "regularfile.h"
-#include "zippedrom.h"
+#include "romarchive.h"
 
 #include <QFile>
 
@@ -63,13 +64,14 @@ struct HeaderBytes {
 };
 
 HeaderBytes readHeaderBytes(const QString& path, qint64 length) {
-    if (isZipPath(path)) { // the header of the ROM inside
-        const ZippedRom zipped = readZippedRom(path);
-        if (!zipped.error.isEmpty())
-            return {{}, zipped.error};
-        if (zipped.rom.size() < kTitleOffset + length)
+    if (const std::optional<ArchiveRomPath> archived = archiveRomPath(path)) {
+        // The header of the ROM inside: the archive's directory and the ROM's first bytes.
+        const ArchivedRom rom = readArchivedRom(archived->archive, archived->entry, kHeaderEnd);
+        if (!rom.error.isEmpty())
+            return {{}, rom.error};
+        if (rom.bytes.size() < kTitleOffset + length)
             return {{}, QStringLiteral("shorter than a cartridge header")};
-        return {zipped.rom.mid(kTitleOffset, length), {}};
+        return {rom.bytes.mid(kTitleOffset, length), {}};
     }
     QFile file;
     const QString error = openRegularFile(file, path);

@@ -1,9 +1,11 @@
 #include "romfolder.h"
 
+#include "archivepath.h"
 #include "folderlisting.h"
 #include "nameorder.h"
 #include "openfolder.h"
 #include "regularfile.h"
+#include "romarchive.h"
 
 #include <QFile>
 
@@ -17,31 +19,76 @@ namespace {
 
 constexpr int kProgressEvery = 64;
 
-bool isRomName(const char* name) {
+enum class Listed { No, Rom, Archive };
+
+Listed listedAs(const char* name) {
     if (name[0] == '.')
-        return false; // hidden, and "." and ".."
+        return Listed::No; // hidden, and "." and ".."
     const size_t length = std::strlen(name);
-    return length >= 3 && ::strcasecmp(name + length - 3, ".gb") == 0;
+    const auto endsWith = [&](const char* ending, size_t size) {
+        return length >= size && ::strcasecmp(name + length - size, ending) == 0;
+    };
+    if (endsWith(".gb", 3))
+        return Listed::Rom;
+    return endsWith(".zip", 4) || endsWith(".7z", 3) ? Listed::Archive : Listed::No;
+}
+
+// An archive's rows: one per ROM inside, named by the archive (and the entry when it holds
+// several); an archive that cannot be read, or holds no ROM, gets one row that says so.
+void addArchiveRows(const RomListRow& archive, int fd, std::vector<RomListRow>& rows) {
+    RomListRow row = archive;
+    row.archiveName = archive.fileName;
+    row.fileSize = 0;
+    if (fd < 0) {
+        row.note = QStringLiteral("(unreadable archive)");
+        rows.push_back(std::move(row));
+        return;
+    }
+    const ArchiveContents contents = readArchiveHeads(fd, kHeaderEnd);
+    if (!contents.error.isEmpty() || contents.roms.empty()) {
+        row.note = contents.error.isEmpty() ? QStringLiteral("(no ROM inside)")
+                                            : QStringLiteral("(unreadable archive)");
+        rows.push_back(std::move(row));
+        return;
+    }
+    const bool several = contents.roms.size() > 1;
+    for (const ArchivedRom& rom : contents.roms) {
+        RomListRow inside = row;
+        if (several)
+            inside.fileName = joinArchiveRomPath(archive.fileName, rom.name);
+        inside.fileSize = rom.size >= 0 ? rom.size : rom.bytes.size();
+        if (!rom.error.isEmpty())
+            inside.note = QStringLiteral("(unreadable ROM)");
+        else if (rom.bytes.size() >= kHeaderEnd)
+            inside.info = cartridgeInfoOf(rom.bytes.mid(kTitleOffset));
+        rows.push_back(std::move(inside));
+    }
 }
 
 // Opened relative to the folder, so a long folder path is resolved once, not per ROM.
-std::optional<RomListRow> readRom(int folder, const char* name, unsigned char listedType) {
+void readRom(int folder, const char* name, unsigned char listedType, Listed kind,
+             std::vector<RomListRow>& rows) {
     const RegularFileOpen opened = openRegularAt(folder, name, listedType);
     if (opened.wrongType)
-        return std::nullopt;
+        return;
     RomListRow row;
     bool utf8 = true;
     row.fileName = decodeEntryName(name, utf8);
     if (!utf8)
         row.rawName = QByteArray(name); // the link must name these bytes, not the decoded name
     row.fileSize = opened.size;
-    if (opened.fd < 0)
-        return row; // listed without a header: it matched the pattern, the user should see it
-    char header[kHeaderLength];
-    if (::pread(opened.fd, header, sizeof header, kTitleOffset) == qint64(sizeof header))
-        row.info = cartridgeInfoOf(QByteArray::fromRawData(header, sizeof header));
-    ::close(opened.fd);
-    return row;
+    if (kind == Listed::Archive) {
+        addArchiveRows(row, opened.fd, rows);
+    } else if (opened.fd >= 0) {
+        char header[kHeaderLength];
+        if (::pread(opened.fd, header, sizeof header, kTitleOffset) == qint64(sizeof header))
+            row.info = cartridgeInfoOf(QByteArray::fromRawData(header, sizeof header));
+        rows.push_back(std::move(row));
+    } else {
+        rows.push_back(std::move(row)); // it matched the pattern: the user should see it
+    }
+    if (opened.fd >= 0)
+        ::close(opened.fd);
 }
 
 } // namespace
@@ -53,16 +100,18 @@ RomFolderRead readRomFolder(const QString& directory, const RomListProgress& pro
         read.error = folder.error();
         return read;
     }
+    size_t reported = 0;
     while (const dirent* entry = folder.next()) {
-        if (!isRomName(entry->d_name))
+        const Listed kind = listedAs(entry->d_name);
+        if (kind == Listed::No)
             continue;
         if (entry->d_type != DT_UNKNOWN && entry->d_type != DT_REG && entry->d_type != DT_LNK)
             continue; // a folder, pipe or device: no need to open it to know
-        if (std::optional<RomListRow> row =
-                readRom(folder.descriptor(), entry->d_name, entry->d_type))
-            read.rows.push_back(std::move(*row));
-        if (progress && read.rows.size() % kProgressEvery == 0 &&
-            !progress(int(read.rows.size()))) {
+        readRom(folder.descriptor(), entry->d_name, entry->d_type, kind, read.rows);
+        if (progress && read.rows.size() >= reported + kProgressEvery) {
+            reported = read.rows.size();
+            if (progress(int(reported)))
+                continue;
             read.cancelled = true;
             break;
         }

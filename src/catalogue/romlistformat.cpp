@@ -111,17 +111,26 @@ QString escaped(const QString& value) {
     return value; // the usual case, without a copy
 }
 
-// The row's link to the file itself or to the .zip of the same name. `listedName` is the name
-// the row shows, the file's own or its .zip's; a name that is not UTF-8 links by its bytes.
+// The row's link: to the file itself, to the .zip of the same name, or to the archive that
+// holds the ROM. `listedName` is the name the row shows; a name that is not UTF-8 links by its
+// bytes.
 void appendLink(ListBytes& page, const RomListRow& row, bool zipNames, const QString& listedName) {
-    if (row.rawName.isEmpty() || row.fileName.toUtf8() == row.rawName) {
-        page.appendLinkTarget(QStringView(listedName));
+    const bool archived = !row.archiveName.isEmpty();
+    const QString& onDisk = archived ? row.archiveName : row.fileName;
+    if (row.rawName.isEmpty() || onDisk.toUtf8() == row.rawName) {
+        page.appendLinkTarget(QStringView(archived ? row.archiveName : listedName));
         return;
     }
     page.appendLinkTarget(
-        zipNames ? row.rawName.chopped(std::min<qsizetype>(3, row.rawName.size())).toLower() +
-                       QByteArrayLiteral(".zip")
-                 : row.rawName);
+        zipNames && !archived
+            ? row.rawName.chopped(std::min<qsizetype>(3, row.rawName.size())).toLower() +
+                  QByteArrayLiteral(".zip")
+            : row.rawName);
+}
+
+// The title cell: the ROM's title, or why an archive's row has none.
+const QString& titleOf(const RomListRow& row) {
+    return row.info ? row.info->title : row.note;
 }
 
 } // namespace
@@ -163,7 +172,7 @@ QByteArray renderTextList(const std::vector<RomListRow>& rows, const QString& da
         const CartridgeInfo& info = row.info ? *row.info : unread;
         list << QLatin1StringView("|");
         appendCell(list, printable(row.fileName), 20);
-        appendCell(list, printable(info.title), 20);
+        appendCell(list, printable(titleOf(row)), 20);
         appendCell(list, info.typeText, 21);
         appendCell(list, info.sizeText, 17);
         appendSizeCell(list, row.fileSize, 12);
@@ -201,13 +210,15 @@ QByteArray renderHtmlList(const std::vector<RomListRow>& rows, bool zipNames) {
         const CartridgeInfo& info = row.info ? *row.info : unread;
         // A line end or escape in a name would split the row or steer whatever shows the page:
         // the cell shows "?" as the text list does, the link keeps the name's own bytes.
-        const QString listed = zipNames ? zipName(row.fileName) : row.fileName;
+        // An archive keeps its own name: it is already what the page links to.
+        const QString listed =
+            zipNames && row.archiveName.isEmpty() ? zipName(row.fileName) : row.fileName;
         page << QLatin1StringView("<tr><td><a href=\"");
         appendLink(page, row, zipNames, listed);
         page << QLatin1StringView("\"><font size=\"2\" face=\"Arial\">")
              << escaped(printable(listed)) << QLatin1StringView("</font></a></td>\r\n");
         page << QLatin1StringView("<td><font size=\"2\" face=\"Arial\"><em><strong>")
-             << escaped(info.title) << QLatin1StringView("</strong></em></font></td>\r\n");
+             << escaped(titleOf(row)) << QLatin1StringView("</strong></em></font></td>\r\n");
         page << QLatin1StringView("<td align=\"center\"><font size=\"2\" face=\"Arial\">")
              << escaped(info.typeText) << QLatin1StringView("</font></td>\r\n");
         page << QLatin1StringView("<td align=\"center\"><font size=\"2\" face=\"Arial\">")

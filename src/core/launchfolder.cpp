@@ -1,11 +1,11 @@
 #include "launchfolder.h"
 
+#include "archivepath.h"
 #include "dosname.h"
 #include "launchfolderlayout.h"
 #include "newfile.h"
 #include "regularfile.h"
 #include "textfile.h"
-#include "zippedrom.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -32,17 +32,18 @@ QStringList filesBeside(const QString& directory) {
     return QDir(directory).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
 }
 
-// Another ROM (*.gb or *.zip in any letter case) whose base name is `base` in another letter
-// case.
+// Another ROM (*.gb, *.zip or *.7z in any letter case) whose base name is `base` in another
+// letter case.
 bool hasTwinAmong(const QStringList& files, const QString& base) {
     return std::any_of(files.begin(), files.end(), [&](const QString& name) {
         const auto [other, ext] = splitName(name);
-        return (ext.compare(QLatin1String("gb"), Qt::CaseInsensitive) == 0 || isZipPath(name)) &&
+        return (ext.compare(QLatin1String("gb"), Qt::CaseInsensitive) == 0 ||
+                isArchivePath(name)) &&
                other != base && other.compare(base, Qt::CaseInsensitive) == 0;
     });
 }
 
-// The copy of a zipped ROM, written anew in place of whatever file or link stands there (a
+// The copy of a ROM in an archive, written anew in place of whatever file or link stands there (a
 // copy an earlier launch left); a folder there is not the launcher's to remove. A copy in the
 // cache needs no flush to the disk: a lost one is made again at the next launch.
 QString writeRomCopy(const QString& path, const QByteArray& bytes) {
@@ -112,8 +113,8 @@ LinkTargets linkTargets(const LaunchFolderPlan& plan, const QString& romBase,
         if (ext.size() > 3 || (!exact && (exactOnly || base.compare(romBase, Qt::CaseInsensitive))))
             continue;
         const QString dosExt = dosExtension(ext);
-        // A zip is never linked (DOS could write it), nor anything under a copy's name.
-        if (isZipPath(fileName) || (plan.romIsCopy && dosExt == romDosExtension))
+        // An archive is never linked (DOS could write it), nor anything under a copy's name.
+        if (isArchivePath(fileName) || (plan.romIsCopy && dosExt == romDosExtension))
             continue;
         const int rank = rankOf(exact, ext);
         auto it = targets.find(dosExt);
@@ -132,18 +133,24 @@ LinkTargets linkTargets(const LaunchFolderPlan& plan, const QString& romBase,
 
 } // namespace
 
-LaunchFolderPlan planLaunchFolder(const QString& romPath, const QString& cacheRoot) {
+LaunchFolderPlan planLaunchFolder(const QString& romPath, const QString& cacheRoot,
+                                  const QString& entry) {
     const QFileInfo rom(romPath);
     LaunchFolderPlan plan;
     plan.romPath = rom.absoluteFilePath();
+    plan.romEntry = entry;
+    // Each ROM of an archive has a folder of its own.
     const QByteArray hash =
-        QCryptographicHash::hash(plan.romPath.toUtf8(), QCryptographicHash::Sha1).toHex();
+        QCryptographicHash::hash(joinArchiveRomPath(plan.romPath, entry).toUtf8(),
+                                 QCryptographicHash::Sha1)
+            .toHex();
     plan.folder = joinPath(cacheRoot, QString::fromLatin1(hash.left(16)));
     plan.drive = driveOf(plan.folder);
 
-    const auto [romBase, romExtension] = splitName(rom.fileName());
+    const auto [fileBase, romExtension] = splitName(rom.fileName());
+    const QString romBase = entry.isEmpty() ? fileBase : entryBaseName(entry);
     const QString name = stableDosBase(romBase);
-    plan.romIsCopy = isZipPath(rom.fileName());
+    plan.romIsCopy = isArchivePath(rom.fileName());
     QString extension = plan.romIsCopy ? QString() : dosExtension(romExtension);
     if (extension.isEmpty())
         extension = QStringLiteral("GB");
@@ -162,7 +169,10 @@ QString makeLaunchFolder(const LaunchFolderPlan& plan) {
     const QString record = romRecordOf(plan.folder);
     if (somethingStandsAt(record) && !isOwnRegularFile(record) && QFileInfo(record).isDir())
         QDir(record).removeRecursively(); // the writer replaces a link or file, not a folder
-    const QString written = writeTextLines(record, {plan.romPath});
+    QStringList recorded{plan.romPath};
+    if (!plan.romEntry.isEmpty())
+        recorded << plan.romEntry;
+    const QString written = writeTextLines(record, recorded);
     if (!written.isEmpty())
         return QStringLiteral("%1: %2").arg(record, written);
     // Links from an earlier launch go; files the emulator left are swept, never deleted.

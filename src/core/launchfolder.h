@@ -20,14 +20,15 @@ struct LaunchLink {
 };
 
 struct LaunchFolderPlan {
-    QString romPath;    // absolute
+    QString romPath;    // absolute: the ROM, or the archive that holds it
+    QString romEntry;   // the ROM's name in that archive when it holds several, else ""
     QString folder;     // the ROM's own folder in the cache
     QString drive;      // folder/drive: what is mounted as D:
     QString romDosName; // e.g. SUPERMAR.GB
     std::vector<LaunchLink> links;
-    // A zipped ROM plays from a copy of the ROM inside, a real file under romDosName in the
-    // drive, made with the folder from `romCopy` and gone at the sweep; the zip is never
-    // linked, so nothing can write it.
+    // A ROM in an archive plays from a copy of the ROM inside, a real file under romDosName in
+    // the drive, made with the folder from `romCopy` and gone at the sweep; the archive is
+    // never linked, so nothing can write it.
     bool romIsCopy = false;
     QByteArray romCopy;
 };
@@ -35,15 +36,18 @@ struct LaunchFolderPlan {
 // Where the launch folders live: $XDG_CACHE_HOME/Zemplo97.
 QString launchCacheRoot();
 
-// Whether another ROM of the folder (*.gb or *.zip in any letter case) has this ROM's base name in
-// another letter case: DOS, which ignores case, would give both the same save and palette.
+// Whether another ROM of the folder (*.gb, *.zip or *.7z in any letter case) has this ROM's base
+// name in another letter case: DOS, which ignores case, would give both the same save and palette.
 bool hasLetterCaseTwin(const QString& romPath);
 
 // The links a launch of `romPath` needs, from the files beside it now; creates nothing. The
 // links reach files of the ROM's base name in any letter case, or, for a letter-case twin,
-// only those of exactly its own base name. For a zipped ROM (a .zip), the ROM's DOS name is
-// that of its copy, with the extension GB; `romCopy` is left for the caller to fill.
-LaunchFolderPlan planLaunchFolder(const QString& romPath, const QString& cacheRoot);
+// only those of exactly its own base name. For a ROM in an archive (`romPath` a .zip or .7z),
+// the ROM's DOS name is that of its copy, with the extension GB, and its base name is the
+// archive's, or the entry's when `entry` names one of several; `romCopy` is left for the caller
+// to fill.
+LaunchFolderPlan planLaunchFolder(const QString& romPath, const QString& cacheRoot,
+                                  const QString& entry = {});
 
 // Makes the folder and its links anew; whatever stands in the place of its folders and record
 // files and is not what the launcher made is removed first. Returns "" on success, else why not.

@@ -13,7 +13,8 @@ namespace launchfolder {
 inline QString driveOf(const QString& folder) {
     return joinPath(folder, QStringLiteral("drive"));
 }
-// The ROM's absolute path, one line: the sweep moves files only beside that ROM.
+// The ROM's absolute path, one line, and for a ROM of an archive of several its name there on
+// a second: the sweep moves files only beside that ROM, under its base name.
 inline QString romRecordOf(const QString& folder) {
     return joinPath(folder, QStringLiteral("rom"));
 }

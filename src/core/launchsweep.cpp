@@ -1,3 +1,4 @@
+#include "archivepath.h"
 #include "launchfolder.h"
 
 #include "launchfolderlayout.h"
@@ -101,7 +102,8 @@ QString trustProblem(const QString& folder) {
 // <ROM base name>.<extension in lower case>.
 QString besideTheRom(const LaunchFolderPlan& plan, const Entry& entry) {
     const QFileInfo rom(plan.romPath);
-    const QString romBase = splitName(rom.fileName()).first;
+    const QString romBase =
+        plan.romEntry.isEmpty() ? splitName(rom.fileName()).first : entryBaseName(plan.romEntry);
     const QString ext = splitName(entry.name).second;
     return joinPath(rom.absolutePath(), entry.type == S_IFDIR ? entry.name
                                         : ext.isEmpty()       ? romBase
@@ -150,7 +152,7 @@ SweepResult sweepLaunchFolder(const QString& folder) {
     const TextRead record = readTextLines(romRecordOf(folder));
     const QString romPath = record.lines.value(0);
     const QString cacheRoot = QFileInfo(folder).absolutePath();
-    const LaunchFolderPlan plan = planLaunchFolder(romPath, cacheRoot);
+    const LaunchFolderPlan plan = planLaunchFolder(romPath, cacheRoot, record.lines.value(1));
     if (!record.ok() || romPath.isEmpty() ||
         QDir::cleanPath(plan.folder) != QDir::cleanPath(folder))
         return skip(QStringLiteral("its record names another ROM"));
@@ -164,7 +166,7 @@ SweepResult sweepLaunchFolder(const QString& folder) {
         if (plan.romIsCopy && entry.type == S_IFREG &&
             entry.name.compare(plan.romDosName, Qt::CaseInsensitive) == 0) {
             ::unlink(QFile::encodeName(joinPath(plan.drive, entry.name)).constData());
-            continue; // a zipped ROM's copy: the zip is the ROM
+            continue; // the copy of a ROM in an archive: the archive is the ROM
         }
         sweepEntry(plan, linked, entry, result);
     }

@@ -3,8 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-// What the program's own argument text names, told by its last three characters (a zipped
-// ROM by its .zip).
+// What the program's own argument text names, told by its last three characters (a ROM in an
+// archive by its .zip or .7z, or by the .gb of its ARCHIVE#ENTRY name).
 enum class ArgumentKind { None, GameConfiguration, Rom, Ignored };
 
 ArgumentKind classifyArgument(const QString& argument);

@@ -1,9 +1,11 @@
 #include "launchplan.h"
 #include "messagetitles.h"
 
+#include "archivepath.h"
 #include "commandline.h"
 #include "fileexist.h"
-#include "zippedrom.h"
+#include "printable.h"
+#include "romarchive.h"
 
 #include <QDir>
 #include <QFile>
@@ -138,30 +140,33 @@ std::optional<LaunchMessage> saveNameNotice(const QString& romPath) {
 
 namespace {
 
-// A zipped ROM plays from a copy of the ROM inside, in its launch folder; a zip that holds no
-// playable ROM is refused with the reason.
-RomLocation locateZippedRom(const QString& zipPath, const QString& cacheRoot) {
-    if (!FileExist(zipPath))
+// A ROM in an archive plays from a copy of the ROM inside, in its launch folder; an archive
+// that holds no playable ROM under that name is refused with the reason.
+RomLocation locateArchivedRom(const ArchiveRomPath& rom, const QString& cacheRoot) {
+    if (!FileExist(rom.archive))
         return {};
-    ZippedRom zipped = readZippedRom(zipPath);
-    if (!zipped.error.isEmpty())
+    ArchivedRom read = readArchivedRom(rom.archive, rom.entry, kMaxRomSize);
+    const QString shown = joinArchiveRomPath(rom.archive, printable(rom.entry));
+    if (!read.error.isEmpty())
         return {{},
                 std::nullopt,
                 std::nullopt,
-                LaunchMessage{QStringLiteral("The zipped ROM cannot be played:\n%1\n%2.")
-                                  .arg(zipPath, zipped.error),
+                LaunchMessage{QStringLiteral("The ROM cannot be played from its archive:\n%1\n%2.")
+                                  .arg(shown, read.error),
                               messageTitle(MessageTitle::Oups)}};
-    LaunchFolderPlan folder = planLaunchFolder(zipPath, cacheRoot);
-    folder.romCopy = std::move(zipped.rom);
+    LaunchFolderPlan folder = planLaunchFolder(rom.archive, cacheRoot, rom.entry);
+    folder.romCopy = std::move(read.bytes);
     DosLocation stable{QStringLiteral("D:\\") + folder.romDosName, folder.romDosName, folder.drive};
-    return {stable, std::move(folder), saveNameNotice(zipPath), std::nullopt};
+    return {stable, std::move(folder),
+            saveNameNotice(perRomFileStem(joinArchiveRomPath(rom.archive, rom.entry)) + ".gb"),
+            std::nullopt};
 }
 
 } // namespace
 
 RomLocation locateRom(const QString& romPath, const QString& cacheRoot) {
-    if (isZipPath(romPath))
-        return locateZippedRom(romPath, cacheRoot);
+    if (const std::optional<ArchiveRomPath> archived = archiveRomPath(romPath))
+        return locateArchivedRom(*archived, cacheRoot);
     const DosLocation own = locateForDos(romPath, QLatin1Char('D'));
     if (own.dosPath.isEmpty())
         return {own, std::nullopt, std::nullopt, std::nullopt};

@@ -31,13 +31,14 @@ struct LaunchPlan {
 
 // Where the emulator finds the ROM: its own folder when DOS sees the ROM under its own name
 // and no letter-case twin shares it, else the ROM's launch folder under its stable DOS name.
-// A zipped ROM always plays from its launch folder, from a copy of the ROM inside, which is
+// A ROM in an archive always plays from its launch folder, from a copy of the ROM inside, which is
 // read here. Taken at the click, before the current directory changes; nothing is created.
 struct RomLocation {
     DosLocation dos;
     std::optional<LaunchFolderPlan> launchFolder;
-    std::optional<LaunchMessage> notice;  // the ROM's saves cannot be kept under its name
-    std::optional<LaunchMessage> problem; // a zipped ROM that cannot be played: nothing starts
+    std::optional<LaunchMessage> notice; // the ROM's saves cannot be kept under its name
+    std::optional<LaunchMessage>
+        problem; // a ROM in an archive that cannot be played: nothing starts
 };
 RomLocation locateRom(const QString& romPath, const QString& cacheRoot = launchCacheRoot());
 

@@ -1,13 +1,16 @@
 #include "romconfigpath.h"
 
+#include "archivepath.h"
 #include "fileexist.h"
-#include "zippedrom.h"
 
 std::optional<QString> romConfigPath(const QString& romPath) {
     if (romPath.size() < 2)
         return std::nullopt;
-    // A zipped ROM's palette lies beside the zip, under the zip's base name.
-    return romPath.chopped(isZipPath(romPath) ? 3 : 2) + QStringLiteral("cfg");
+    // A ROM in an archive has its palette beside the archive: under the archive's base name
+    // when it is the archive's one ROM, under its own when it is one of several.
+    if (archiveRomPath(romPath))
+        return perRomFileStem(romPath) + QStringLiteral(".cfg");
+    return romPath.chopped(2) + QStringLiteral("cfg");
 }
 
 QString romBaseName(const QString& romPath) {
@@ -15,8 +18,11 @@ QString romBaseName(const QString& romPath) {
     const qsizetype separator =
         std::max(romPath.lastIndexOf(QLatin1Char('/')), romPath.lastIndexOf(QLatin1Char('\\')));
     const QString fileName = romPath.mid(separator + 1);
-    const qsizetype extension = isZipPath(fileName) ? 4 : 3;
-    return fileName.size() <= extension ? QString() : fileName.chopped(extension);
+    if (archiveRomPath(romPath)) {
+        const QString stem = perRomFileStem(romPath);
+        return stem.mid(stem.lastIndexOf(QLatin1Char('/')) + 1);
+    }
+    return fileName.size() <= 3 ? QString() : fileName.chopped(3);
 }
 
 QString noConfigCaption() {

@@ -13,7 +13,7 @@ struct ZipEntry {
     QByteArray name;
     QByteArray data;
     bool deflate = false;
-    bool encrypted = false; // only the flag: libzip must refuse it unread
+    bool encrypted = false; // only the flag: the reader must refuse it unread
     bool wrongChecksum = false;
     qint64 claimedSize = -1; // the inflated size the headers claim, when not the real one
     qint64 hole = 0;         // bytes after `data` left unwritten (see writeZip)

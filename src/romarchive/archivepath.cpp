@@ -1,0 +1,78 @@
+#include "archivepath.h"
+
+#include "printable.h"
+#include "regularfile.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const QLatin1String kArchiveEndings[] = {QLatin1String(".zip"), QLatin1String(".7z")};
+
+// Where the first ".zip#" or ".7z#" at or after `from` ends (the index just past "#"), or -1.
+qsizetype nextSplit(const QString& path, qsizetype from) {
+    qsizetype best = -1;
+    for (const QLatin1String ending : kArchiveEndings) {
+        const QString marker = ending + QLatin1Char('#');
+        const qsizetype at = path.indexOf(marker, from, Qt::CaseInsensitive);
+        if (at >= 0 && (best < 0 || at + marker.size() < best))
+            best = at + marker.size();
+    }
+    return best;
+}
+
+QString directoryOf(const QString& path) {
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    return slash < 0 ? QString() : path.left(slash + 1);
+}
+
+} // namespace
+
+bool isArchivePath(const QString& path) {
+    for (const QLatin1String ending : kArchiveEndings)
+        if (path.endsWith(ending, Qt::CaseInsensitive))
+            return true;
+    return false;
+}
+
+std::optional<ArchiveRomPath> archiveRomPath(const QString& path) {
+    if (path.isEmpty())
+        return std::nullopt;
+    if (somethingStandsAt(path))
+        return isArchivePath(path) ? std::optional(ArchiveRomPath{path, {}}) : std::nullopt;
+    for (qsizetype cut = nextSplit(path, 0); cut >= 0; cut = nextSplit(path, cut)) {
+        const QString archive = path.left(cut - 1);
+        if (QFileInfo(archive).isFile())
+            return ArchiveRomPath{archive, path.mid(cut)};
+    }
+    return isArchivePath(path) ? std::optional(ArchiveRomPath{path, {}}) : std::nullopt;
+}
+
+ArchiveRomPath splitArchiveRomPath(const QString& path) {
+    const qsizetype cut = nextSplit(path, 0);
+    if (cut < 0)
+        return {path, {}};
+    return {path.left(cut - 1), path.mid(cut)};
+}
+
+QString joinArchiveRomPath(const QString& archive, const QString& entry) {
+    return entry.isEmpty() ? archive : archive + QLatin1Char('#') + entry;
+}
+
+QString entryBaseName(const QString& entry) {
+    const qsizetype folder =
+        std::max(entry.lastIndexOf(QLatin1Char('/')), entry.lastIndexOf(QLatin1Char('\\')));
+    const QString name = entry.mid(folder + 1);
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return printable(dot > 0 ? name.left(dot) : name);
+}
+
+QString perRomFileStem(const QString& romPath) {
+    if (const std::optional<ArchiveRomPath> archived = archiveRomPath(romPath)) {
+        if (!archived->entry.isEmpty())
+            return directoryOf(archived->archive) + entryBaseName(archived->entry);
+        return romPath.left(romPath.lastIndexOf(QLatin1Char('.')));
+    }
+    const qsizetype dot = romPath.lastIndexOf(QLatin1Char('.'));
+    return dot > romPath.lastIndexOf(QLatin1Char('/')) ? romPath.left(dot) : romPath;
+}
