@@ -12,6 +12,7 @@
 #include "settingsio.h"
 #include "textfile.h"
 #include "writefailure.h"
+#include "zipbuilder.h"
 
 #include <QCheckBox>
 #include <QDragEnterEvent>
@@ -22,6 +23,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+
 #include <QtTest>
 
 class GameFilesTest : public QObject {
@@ -302,26 +304,35 @@ void GameFilesTest::dropOnTheWindow_data() {
     QTest::addColumn<QStringList>("dropped");
     QTest::addColumn<QString>("romPath");
     QTest::addColumn<QString>("genie1");
-    QTest::addColumn<bool>("refused");
+    QTest::addColumn<QString>("status"); // the status line after the drop
+    const QString ready = "Ready...",
+                  refused =
+                      "Drop a .gb ROM, a ROM archive (.zip, .7z) or a .Zemplo game file here.";
     QTest::newRow("game file") << QStringList{"Puzzle.Zemplo"} << "TETRIS.GB"
-                               << "00A" << false;
+                               << "00A" << ready;
     QTest::newRow("rom") << QStringList{"TETRIS.GB"} << "TETRIS.GB"
-                         << "" << false;
+                         << "" << ready;
     QTest::newRow("another file") << QStringList{"notes.txt"} << ""
-                                  << "" << true;
+                                  << "" << refused;
     QTest::newRow("several: the first") << QStringList{"TETRIS.GB", "Puzzle.Zemplo"} << "TETRIS.GB"
-                                        << "" << false;
+                                        << "" << ready;
     QTest::newRow("several, first refused") << QStringList{"notes.txt", "TETRIS.GB"} << ""
-                                            << "" << true;
+                                            << "" << refused;
+    QTest::newRow("an archive of several ROMs: told where to pick one")
+        << QStringList{"Set.zip"} << ""
+        << ""
+        << "Set.zip holds 2 ROMs: pick one in the Cartridge Slot's ... window, where the "
+           "archive opens like a folder.";
 }
 
 void GameFilesTest::dropOnTheWindow() {
     QFETCH(QStringList, dropped);
     QFETCH(QString, romPath);
     QFETCH(QString, genie1);
-    QFETCH(bool, refused);
+    QFETCH(QString, status);
     writeTetrisGame({"Puzzle.Zemplo"});
     touch(file("notes.txt"));
+    writeFile(file("Set.zip"), buildZip({{"a.gb", "A"}, {"b.gb", "B"}}));
     startWith({});
     QMimeData data;
     QList<QUrl> urls;
@@ -336,9 +347,7 @@ void GameFilesTest::dropOnTheWindow() {
     QCoreApplication::sendEvent(f->pad.get(), &drop);
     QCOMPARE(text("Text1"), romPath.isEmpty() ? QString() : file(romPath));
     QCOMPARE(text("Text6"), genie1);
-    QCOMPARE(f->control<QLabel>("Label9")->text(),
-             refused ? QString("Drop a .gb ROM, a zipped ROM (.zip) or a .Zemplo game file here.")
-                     : QString("Ready..."));
+    QCOMPARE(f->control<QLabel>("Label9")->text(), status);
     QVERIFY(f->prompter.m_prompts.isEmpty());
 }
 

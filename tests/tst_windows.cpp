@@ -11,6 +11,7 @@
 #include "romimage.h"
 #include "textfile.h"
 #include "writefailure.h"
+#include "zipbuilder.h"
 
 #include <QAbstractItemModelTester>
 #include <QCheckBox>
@@ -61,6 +62,7 @@ private slots:
     void fileListFollowsTheFolderWithItsPattern();
     void romWindowShowsTheHeaderAtEachClick();
     void doubleClickSelects();
+    void romWindowOpensAnArchiveOfSeveral();
     void cancelKeepsTheTargetAndTheWindowItsPath();
     void reopensWhereItWasLeft();
     void unreadableDriveGoesBackToTheRoot();
@@ -189,6 +191,47 @@ void WindowsTest::doubleClickSelects() {
     QCOMPARE(f->control<QLineEdit>("Text1")->text(), m_dir->filePath("Tetris.GB"));
     QVERIFY(!w.isVisible());
     QVERIFY(f->pad->isEnabled());
+}
+
+// An archive of several ROMs opens in the file list like a folder: its ROMs under it, each
+// reached by the arrows, its header shown, and chosen as ARCHIVE#ENTRY; the archive itself is
+// not a ROM to select.
+void WindowsTest::romWindowOpensAnArchiveOfSeveral() {
+    const QString sets = m_dir->filePath("sets");
+    QVERIFY(QDir().mkpath(sets));
+    QVERIFY(writeFile(sets + "/Set.zip", buildZip({{"a.gb", romImage("ALPHA", 1, 1)},
+                                                   {"x/b.gb", romImage("BRAVO", 2, 2)}})));
+    QVERIFY(writeFile(sets + "/Solo.7z", buildZip({{"s.gb", romImage("SOLO", 0, 0)}})));
+    f->pad->Picture3_Click();
+    GameFileSelector& w = m_windows->romSelector();
+    QAbstractItemModelTester tester(w.fileModel(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    w.setDirectoryPath(sets);
+    auto* files = control<QListView>(&w, "File1");
+    QCOMPARE(files->model()->rowCount(), 2);
+    clickFile(w, "Set.zip");
+    QCOMPARE(files->model()->rowCount(), 4);
+    QCOMPARE(control<QLabel>(&w, "Status")->text(),
+             QString("Set.zip holds 2 ROMs: pick one in the list under it, or type its name "
+                     "after a #."));
+    QTest::mouseClick(control<QPushButton>(&w, "COmmand1"), Qt::LeftButton);
+    QVERIFY(w.isVisible()); // the archive is no ROM
+    QCOMPARE(f->control<QLineEdit>("Text1")->text(), QString());
+    files->setFocus();
+    for (const auto& [entry, title] : {std::pair{"a.gb", "ALPHA"}, std::pair{"x/b.gb", "BRAVO"}}) {
+        QTest::keyClick(files, Qt::Key_Down);
+        QCOMPARE(control<QLineEdit>(&w, "text1")->text(), sets + "/Set.zip#" + entry);
+        QCOMPARE(control<QLineEdit>(&w, "Text2")->text(), QString(title));
+    }
+    QTest::keyClick(files, Qt::Key_Down); // past the archive's ROMs, which stay open
+    QCOMPARE(control<QLineEdit>(&w, "Text2")->text(), QString("SOLO"));
+    QCOMPARE(files->model()->rowCount(), 2);
+    QTest::keyClick(files, Qt::Key_Up);     // back on the archive, which opens again
+    QTest::keyClick(files, Qt::Key_Return); // into it
+    QTest::keyClick(files, Qt::Key_Return); // its first ROM chosen
+    QVERIFY(!w.isVisible());
+    QCOMPARE(f->control<QLineEdit>("Text1")->text(), sets + "/Set.zip#a.gb");
+    QCOMPARE(f->control<QLineEdit>("Text2")->text(), QString("ALPHA"));
 }
 
 void WindowsTest::cancelKeepsTheTargetAndTheWindowItsPath() {

@@ -1,5 +1,7 @@
 #include "cliverbs.h"
 
+#include "archivepath.h"
+
 #include "cartridgeinfo.h"
 #include "dosboxarguments.h"
 #include "dosboxchoice.h"
@@ -80,10 +82,9 @@ VerbRequest verbOf(const QStringList& words) {
 }
 
 int printHelp(QTextStream& out) {
-    out << "Usage: zemplo97 [ROM.gb | ROM.zip | GAME.Zemplo]\n"
-           "       zemplo97 --print-command [--mounts | --dosbox] [ROM.gb | ROM.zip | "
-           "GAME.Zemplo]\n"
-           "       zemplo97 --header ROM.gb|ROM.zip...\n"
+    out << "Usage: zemplo97 [ROM | GAME.Zemplo]\n"
+           "       zemplo97 --print-command [--mounts | --dosbox] [ROM | GAME.Zemplo]\n"
+           "       zemplo97 --header ROM...\n"
            "       zemplo97 --export-list DIR [--html] [--zip-names]\n"
            "       zemplo97 --help | --version\n"
            "\n"
@@ -92,8 +93,11 @@ int printHelp(QTextStream& out) {
            "\"VGB-DOS Location\". The emulator runs in DOSBox 0.74-3, DOSBox Staging or\n"
            "DOSBox-X: the program named by ZEMPLO_DOSBOX, else the first of dosbox,\n"
            "dosbox-staging and dosbox-x on PATH, else their Flatpaks. A ROM given as argument\n"
-           "(a .gb, or a .zip holding one) is selected at start-up; a game file (.Zemplo) is\n"
-           "read over the saved settings.\n"
+           "is selected at start-up; a game file (.Zemplo) is read over the saved settings.\n"
+           "A ROM is a .gb file, a .zip or .7z archive holding one, or one ROM of an archive\n"
+           "of several, named ARCHIVE#ENTRY (\"Set.7z#Tetris (W) [!].gb\"); its palette (.cfg)\n"
+           "and saves (.sav) live beside the archive under the archive's base name, or under\n"
+           "the entry's when the archive holds several.\n"
            "\n"
            "  --print-command  print the VGB-DOS command line that play would start with the\n"
            "                   saved settings (and the game file, if given); --mounts adds\n"
@@ -156,14 +160,16 @@ int printDosBoxInvocation(const DosSession& session, QTextStream& out, QTextStre
 QString namedFileProblem(const QString& argument) {
     if (argument.isEmpty())
         return {};
-    const QFileInfo file(argument);
+    const std::optional<ArchiveRomPath> archived = archiveRomPath(argument);
+    const QFileInfo file(archived ? archived->archive : argument);
     if (!file.exists())
         return QStringLiteral("%1: no such file").arg(argument);
     if (!file.isFile())
         return QStringLiteral("%1: not a regular file").arg(argument);
     const ArgumentKind kind = classifyArgument(argument);
     if (kind != ArgumentKind::Rom && kind != ArgumentKind::GameConfiguration)
-        return QStringLiteral("%1: neither a ROM (.gb or .zip) nor a game file (.Zemplo)")
+        return QStringLiteral("%1: neither a ROM (.gb, .zip, .7z or ARCHIVE#ENTRY) nor a game "
+                              "file (.Zemplo)")
             .arg(argument);
     return {};
 }

@@ -55,6 +55,11 @@ ArchiveRomPath splitArchiveRomPath(const QString& path) {
     return {path.left(cut - 1), path.mid(cut)};
 }
 
+QString romFilePath(const QString& romPath) {
+    const std::optional<ArchiveRomPath> archived = archiveRomPath(romPath);
+    return archived ? archived->archive : romPath;
+}
+
 QString joinArchiveRomPath(const QString& archive, const QString& entry) {
     return entry.isEmpty() ? archive : archive + QLatin1Char('#') + entry;
 }

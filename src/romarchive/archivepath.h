@@ -27,6 +27,9 @@ std::optional<ArchiveRomPath> archiveRomPath(const QString& path);
 // first ".zip#" or ".7z#".
 ArchiveRomPath splitArchiveRomPath(const QString& path);
 
+// The file that holds the ROM `romPath` names: the archive for ARCHIVE#ENTRY, else the path.
+QString romFilePath(const QString& romPath);
+
 QString joinArchiveRomPath(const QString& archive, const QString& entry);
 
 // The entry's own file name without its folders and its extension ("roms/Tetris (W).gb" gives

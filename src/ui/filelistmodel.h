@@ -18,11 +18,16 @@ public:
     void setListing(const QString& path, const FolderListing& files);
     QString pattern() const { return m_pattern; }
     QString path() const { return m_path; }
-    // "" for a row whose name cannot be used.
-    QString fileName(int row) const { return row < m_usable ? m_names.value(row) : QString(); }
+    // "" for a row whose name cannot be used; ARCHIVE#ENTRY for a ROM shown inside an archive.
+    QString fileName(int row) const;
+    // Shows the ROMs inside the archive at `row` under it, its own rows, each named by the
+    // archive and its entry; the archive shown before closes. An empty list closes it.
+    void showArchiveRoms(int row, const QStringList& entries);
+    // Whether `row` is a ROM shown inside an archive.
+    bool isInsideArchive(int row) const { return nameIndex(row) < 0; }
     // What the window's status line should say of this folder, or "".
     QString problem() const { return m_problem; }
-    int indexOf(const QString& name) const { return int(m_names.indexOf(name)); }
+    int indexOf(const QString& name) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -32,5 +37,9 @@ private:
     QString m_path;
     QStringList m_names;
     int m_usable = 0;
+    int m_archiveRow = -1;
+    QStringList m_archiveRoms;
+    // The index in m_names of a row outside the open archive, or -1 for a ROM inside it.
+    int nameIndex(int row) const;
     QString m_problem;
 };

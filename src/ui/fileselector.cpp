@@ -184,11 +184,11 @@ void FileSelector::File1_Click(const QModelIndex& index) {
     if (name.isEmpty())
         return;
     text1->setText(m_spec.nameOnly ? name : joinPath(m_dirs->path(), name));
-    fileClicked();
+    fileClicked(index.row());
 }
 
 void FileSelector::File1_DblClick(const QModelIndex& index) {
-    if (!m_spec.selects)
+    if (!m_spec.selects || fileActivated(index.row()))
         return;
     // The single click of the double click has already put the path into text1.
     const QString name = m_files->fileName(index.row());

@@ -80,13 +80,19 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     // Room to the right of the browsing controls for a window's own controls.
     QRect extraArea() const;
-    // After a single click has put the path into text1.
-    virtual void fileClicked() {}
+    // After a single click on `row` has put the path into text1.
+    virtual void fileClicked(int row) { Q_UNUSED(row) }
+    // A double click or Return on `row`, before it selects: true when the window handled it.
+    virtual bool fileActivated(int row) {
+        Q_UNUSED(row)
+        return false;
+    }
+    // The status line says why the folder shows fewer entries than it holds, or nothing.
+    void showListingProblem();
 
 private:
     // Hidden, with the main window usable again.
     void leave();
-    void showListingProblem();
     void buildControls(const SelectorSpec& spec, int extraWidth);
     void fillDrives();
 

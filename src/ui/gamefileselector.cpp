@@ -1,10 +1,15 @@
 #include "gamefileselector.h"
 #include "messagetitles.h"
 
+#include "archivepath.h"
 #include "cartridgeinfo.h"
+#include "filelistmodel.h"
 #include "keyboardaccess.h"
+#include "keyboardlistview.h"
 #include "named.h"
+#include "printable.h"
 #include "prompter.h"
+#include "romarchive.h"
 #include "romlistexport.h"
 #include "urlopener.h"
 
@@ -12,9 +17,11 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QProgressDialog>
 #include <QPushButton>
 
@@ -32,9 +39,9 @@ QFrame* line(QWidget* parent, const char* name, const QRect& geometry) {
 GameFileSelector::GameFileSelector(QWidget* mainWindow, SelectorConfirm select, UrlOpener& opener,
                                    Prompter& prompter)
     : FileSelector({"GameFileSelector", QStringLiteral("Select a Gameboy Cartridge Image..."),
-                    QStringLiteral("*.gb;*.zip"), QStringLiteral("Select a .GB Rom here !"),
+                    QStringLiteral("*.gb;*.zip;*.7z"), QStringLiteral("Select a .GB Rom here !"),
                     QStringLiteral("Select"), QStringLiteral("File selected")},
-                   mainWindow, std::move(select), kExtraWidth),
+                   mainWindow, {}, kExtraWidth),
       m_opener(opener), m_prompter(prompter) {
     const QRect area = extraArea();
     auto* info = named(new QGroupBox(QStringLiteral("Cartridge Informations"), this), "Frame1",
@@ -69,6 +76,13 @@ GameFileSelector::GameFileSelector(QWidget* mainWindow, SelectorConfirm select, 
     nameForScreenReaders(Combo1, QStringLiteral("List format"));
     nameForScreenReaders(Check1, Label1->text());
 
+    // An archive of several ROMs is not selected itself: its ROMs are.
+    setConfirm([this, select = std::move(select)](const QString& path) {
+        if (m_severalRoms.isEmpty())
+            return select(path);
+        tellArchiveRoms();
+        return false;
+    });
     connect(text1, &QLineEdit::textChanged, this, &GameFileSelector::Text1_Change);
     connect(Command3, &QPushButton::clicked, this, &GameFileSelector::Command3_Click);
 }
@@ -120,8 +134,50 @@ void GameFileSelector::Command3_Click() {
 
 void GameFileSelector::Text1_Change() {
     // A path being typed or naming no ROM gives empty boxes, never the last ROM's header.
-    const CartridgeRead read = readCartridgeInfo(text1->text());
+    const QString path = text1->text();
+    const CartridgeRead read = readCartridgeInfo(path);
     Text2->setText(read.info ? read.info->title : QString());
     Text3->setText(read.info ? read.info->typeText : QString());
     Text4->setText(read.info ? read.info->sizeText : QString());
+    m_severalRoms.clear();
+    if (!read.info && isArchivePath(path)) {
+        const ArchiveContents contents = listArchive(path);
+        if (contents.roms.size() > 1)
+            for (const ArchivedRom& rom : contents.roms)
+                m_severalRoms << rom.name;
+    }
+    if (m_severalRoms.isEmpty()) {
+        Status->setToolTip({});
+        showListingProblem();
+    } else {
+        tellArchiveRoms();
+    }
+}
+
+void GameFileSelector::tellArchiveRoms() {
+    QStringList shown;
+    for (const QString& name : m_severalRoms)
+        shown << printable(name);
+    Status->setText(QStringLiteral("%1 holds %2 ROMs: pick one in the list under it, or type "
+                                   "its name after a #.")
+                        .arg(QFileInfo(text1->text()).fileName())
+                        .arg(m_severalRoms.size()));
+    Status->setToolTip(firstFive(shown, int(shown.size())));
+}
+
+// A click on an archive of several ROMs opens it in the list like a folder, its ROMs set in
+// under it: each is reached by the arrows and chosen as a file is. A list of them one level
+// deeper keeps the window's one file list, and no archive is opened before it is clicked.
+void GameFileSelector::fileClicked(int row) {
+    if (!fileModel()->isInsideArchive(row))
+        fileModel()->showArchiveRoms(row, m_severalRoms);
+}
+
+bool GameFileSelector::fileActivated(int row) {
+    if (m_severalRoms.isEmpty() || fileModel()->isInsideArchive(row))
+        return false;
+    // Return on the archive goes into it, to its first ROM.
+    File1->setCurrentIndex(fileModel()->index(row + 1));
+    File1_Click(File1->currentIndex());
+    return true;
 }

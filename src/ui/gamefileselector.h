@@ -25,7 +25,14 @@ public:
     // How long an export runs before it shows its progress; tests make it show at once.
     void setProgressDelay(int milliseconds) { m_progressDelay = milliseconds; }
 
+protected:
+    void fileClicked(int row) override;
+    bool fileActivated(int row) override;
+
 private:
+    // Says in the status line which ROMs an archive of several holds, and how to reach them.
+    void tellArchiveRoms();
+
     QLineEdit* Text2 = nullptr;  // title
     QLineEdit* Text3 = nullptr;  // cartridge type
     QLineEdit* Text4 = nullptr;  // ROM size
@@ -39,4 +46,6 @@ private:
     UrlOpener& m_opener;
     Prompter& m_prompter;
     int m_progressDelay = 500;
+    // The ROMs inside the archive text1 names when it holds several: it is no ROM itself.
+    QStringList m_severalRoms;
 };

@@ -24,7 +24,7 @@ GifSelector::GifSelector(QWidget* mainWindow, SelectorConfirm select)
     gif1->setToolTip(QStringLiteral("GIF preview"));
 }
 
-void GifSelector::fileClicked() {
+void GifSelector::fileClicked(int) {
     // A file that is no readable picture, or no regular file at all, leaves the preview empty.
     QFile file;
     if (!openRegularFile(file, text1->text()).isEmpty()) {

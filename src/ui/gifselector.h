@@ -13,5 +13,5 @@ public:
     QLabel* gif1 = nullptr; // the preview
 
 protected:
-    void fileClicked() override;
+    void fileClicked(int row) override;
 };

@@ -1,6 +1,7 @@
 #include "pad.h"
 #include "messagetitles.h"
 
+#include "archivepath.h"
 #include "dosboxenvironment.h"
 #include "elidedbutton.h"
 #include "fileexist.h"
@@ -9,8 +10,10 @@
 #include "numberform.h"
 #include "picturebox.h"
 #include "previewwindow.h"
+#include "printable.h"
 #include "programargument.h"
 #include "prompter.h"
+#include "romarchive.h"
 #include "romconfigpath.h"
 #include "settingbindings.h"
 #include "settingsio.h"
@@ -24,6 +27,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -149,6 +153,12 @@ bool Pad::takeArgument(const QString& argument) {
 
 // ---- Files dropped on the window ----
 
+namespace {
+int romsInArchive(const QString& path) {
+    return isArchivePath(path) ? int(listArchive(path).roms.size()) : 0;
+}
+} // namespace
+
 void Pad::dragEnterEvent(QDragEnterEvent* event) {
     const QList<QUrl> urls = event->mimeData()->urls();
     if (!urls.isEmpty() && urls.first().isLocalFile())
@@ -161,9 +171,16 @@ void Pad::dropEvent(QDropEvent* event) {
     if (urls.isEmpty() || !urls.first().isLocalFile())
         return;
     event->acceptProposedAction();
-    if (!takeArgument(urls.first().toLocalFile()))
-        Label9->setText(
-            QStringLiteral("Drop a .gb ROM, a zipped ROM (.zip) or a .Zemplo game file here."));
+    const QString path = urls.first().toLocalFile();
+    // An archive of several ROMs is no ROM itself: the ROM window opens it, a ROM at a time.
+    if (const int roms = romsInArchive(path); roms > 1)
+        Label9->setText(QStringLiteral("%1 holds %2 ROMs: pick one in the Cartridge Slot's ... "
+                                       "window, where the archive opens like a folder.")
+                            .arg(printable(QFileInfo(path).fileName()))
+                            .arg(roms));
+    else if (!takeArgument(path))
+        Label9->setText(QStringLiteral(
+            "Drop a .gb ROM, a ROM archive (.zip, .7z) or a .Zemplo game file here."));
 }
 
 void Pad::Picture6_Click() {

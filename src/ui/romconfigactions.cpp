@@ -1,6 +1,7 @@
 #include "romconfigactions.h"
 #include "messagetitles.h"
 
+#include "archivepath.h"
 #include "cartridgeinfo.h"
 #include "fileexist.h"
 #include "pad.h"
@@ -14,7 +15,7 @@ RomConfigActions::RomConfigActions(Pad& pad, Prompter& prompter)
 
 void RomConfigActions::Text1_Change() {
     const QString rom = m_pad.romPath();
-    if (rom.isEmpty() || rom == QLatin1String(" ") || !FileExist(rom)) {
+    if (rom.isEmpty() || rom == QLatin1String(" ") || !FileExist(romFilePath(rom))) {
         m_prompter.critical(&m_pad, messageTitle(MessageTitle::Ouch),
                             QStringLiteral("File does not exist !"));
         return;
