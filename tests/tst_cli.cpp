@@ -3,6 +3,7 @@
 #include "romimage.h"
 #include "settingsio.h"
 #include "version.h"
+#include "zipbuilder.h"
 
 #include <QDir>
 #include <QProcess>
@@ -164,10 +165,15 @@ void CliTest::headerLines() {
     QTemporaryDir dir;
     QVERIFY(writeFile(dir.filePath("a.gb"), romImage("TETRIS", 0x00, 0x00)));
     QVERIFY(writeFile(dir.filePath("b.gb"), romImage("ZELDA 0", 0x03, 0x04)));
-    Run run = runLauncher({"--header", dir.filePath("a.gb"), dir.filePath("b.gb")}, dir.path());
+    QVERIFY(writeFile(dir.filePath("Set.7z"),
+                      buildZip({{"x.gb", "X"}, {"c.gb", romImage("MARIO", 1, 2), true}})));
+    Run run = runLauncher(
+        {"--header", dir.filePath("a.gb"), dir.filePath("b.gb"), dir.filePath("Set.7z#c.gb")},
+        dir.path());
     QCOMPARE(run.status, 0);
     QCOMPARE(run.out, dir.filePath("a.gb") + "\tTETRIS\tROM ONLY\t256KBit\n" +
-                          dir.filePath("b.gb") + "\tZELDA \tROM+MBC1+RAM+BATTERY\t4M-Bit\n");
+                          dir.filePath("b.gb") + "\tZELDA \tROM+MBC1+RAM+BATTERY\t4M-Bit\n" +
+                          dir.filePath("Set.7z#c.gb") + "\tMARIO\tROM+MBC1\t1M-Bit\n");
     run = runLauncher({"--header", dir.filePath("gone.gb"), dir.filePath("a.gb")}, dir.path());
     QCOMPARE(run.status, 1);
     QCOMPARE(run.out, dir.filePath("a.gb") + "\tTETRIS\tROM ONLY\t256KBit\n");
@@ -276,8 +282,13 @@ void CliTest::namedFileRefused_data() {
                             << "zemplo97: folder.gb: not a regular file";
     QTest::newRow("pipe") << QStringList{"--print-command", "pipe.gb"}
                           << "zemplo97: pipe.gb: not a regular file";
-    QTest::newRow("text file") << QStringList{"--print-command", "x.txt"}
-                               << "zemplo97: x.txt: neither a ROM (.gb or .zip) nor a game file";
+    QTest::newRow("text file")
+        << QStringList{"--print-command", "x.txt"}
+        << "zemplo97: x.txt: neither a ROM (.gb, .zip, .7z or ARCHIVE#ENTRY) "
+           "nor a game file";
+    QTest::newRow("an archive of several ROMs, none named")
+        << QStringList{"--header", "Set.7z"}
+        << "Set.7z: it holds 2 Game Boy ROMs: a.gb, b.gb. Name the one to play after a #";
     QTest::newRow("empty folder argument")
         << QStringList{"--export-list", ""} << "zemplo97: the ROM folder cannot be read: an empty";
     QTest::newRow("missing folder")
@@ -291,6 +302,7 @@ void CliTest::namedFileRefused() {
     QFETCH(QString, message);
     QTemporaryDir dir;
     touch(dir.filePath("x.txt"));
+    QVERIFY(writeFile(dir.filePath("Set.7z"), buildZip({{"a.gb", "A"}, {"b.gb", "B"}})));
     QVERIFY(QDir(dir.path()).mkdir("folder.gb"));
     QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("pipe.gb")).constData(), 0600) == 0);
     const Run run = runLauncher(arguments, dir.filePath("config"), dir.path());

@@ -4,6 +4,7 @@
 #include "romlistformat.h"
 #include "textfile.h"
 #include "writefailure.h"
+#include "zipbuilder.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -51,6 +52,7 @@ private slots:
     void pageReadsAsMarkupWithOneLinkPerRom();
     void bannerIsAn88x31Png();
     void folderListsEveryRomInNameOrder();
+    void archivesListTheRomsInside();
     void exportWritesNothingWhenItCannot();
 };
 
@@ -247,6 +249,34 @@ void RomListTest::folderListsEveryRomInNameOrder() {
         if (rom.fileName == "link.gb")
             QCOMPARE(rom.info->title, QString("ALPHA"));
     }
+}
+
+// Each ROM inside an archive is a row of its own, with the ROM's own header and size; an
+// archive that cannot be read, or holds no ROM, is a row that says so.
+void RomListTest::archivesListTheRomsInside() {
+    QTemporaryDir dir;
+    QVERIFY(
+        writeFile(dir.filePath("Solo.zip"), buildZip({{"s.gb", romImage("SOLO", 1, 0), true}})));
+    QVERIFY(writeFile(dir.filePath("Set.7z"), buildZip({{"b.gb", romImage("BRAVO", 2, 2, 0x9000)},
+                                                        {"a.gb", romImage("ALPHA", 0, 0)}})));
+    QVERIFY(writeFile(dir.filePath("Broken.7z"), "7z\xBC\xAF\x27\x1C garbage"));
+    QVERIFY(writeFile(dir.filePath("Notes.zip"), buildZip({{"readme.txt", "hi"}})));
+    QVERIFY(writeFile(dir.filePath("plain.gb"), romImage("PLAIN", 0, 0)));
+    const RomFolderRead read = readRomFolder(dir.path());
+    QStringList rows;
+    for (const RomListRow& rom : read.rows)
+        rows << QString("%1|%2|%3|%4")
+                    .arg(rom.fileName, rom.info ? rom.info->title : rom.note)
+                    .arg(rom.fileSize)
+                    .arg(rom.archiveName);
+    QCOMPARE(rows, QStringList({"Broken.7z|(unreadable archive)|0|Broken.7z",
+                                "Notes.zip|(no ROM inside)|0|Notes.zip", "plain.gb|PLAIN|32768|",
+                                "Set.7z#a.gb|ALPHA|32768|Set.7z", "Set.7z#b.gb|BRAVO|36864|Set.7z",
+                                "Solo.zip|SOLO|32768|Solo.zip"}));
+    // Zip names leave an archive's name as it is, and its rows link to it.
+    const QString page = QString::fromUtf8(renderHtmlList(read.rows, true));
+    QVERIFY(page.contains("<a href=\"Set.7z\"><font size=\"2\" face=\"Arial\">Set.7z#b.gb<"));
+    QVERIFY(page.contains("<a href=\"plain.zip\">"));
 }
 
 void RomListTest::exportWritesNothingWhenItCannot() {
