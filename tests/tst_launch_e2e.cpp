@@ -1,4 +1,5 @@
 // Clicks play on the real main window and lets real DOSBox run the stand-in emulator.
+#include "archivebuilder.h"
 #include "dosboxenvironment.h"
 #include "dosboxrun.h"
 #include "dosname.h"
@@ -39,6 +40,7 @@ private slots:
     void letterCaseTwinsKeepTheirOwnSaves();
     void saveWrittenAnewReplacesTheOldOneKeptAsBak();
     void zippedRomPlaysWithItsPaletteAndSavesBesideTheZip();
+    void romOfASolidSevenZipPlaysWithItsOwnPaletteAndSave();
 
 private:
     QTemporaryDir m_home;
@@ -298,6 +300,31 @@ void LaunchEndToEndTest::zippedRomPlaysWithItsPaletteAndSavesBesideTheZip() {
     QCOMPARE(readAll(roms + "Tetris (World).sav"), QByteArray("SAVED-BY-STANDIN"));
     QCOMPARE(readAll(zip), zipBytes);
     QVERIFY(!QFileInfo::exists(planLaunchFolder(zip, launchCacheRoot()).drive + "/TETRIS(W.GB"));
+    QCOMPARE(sweeps.value(0).kept, QStringList());
+}
+
+// One ROM of a solid 7z of several: it plays, with the palette and the save of its own name
+// beside the archive; the other ROM's files are not touched and the archive is as it was.
+void LaunchEndToEndTest::romOfASolidSevenZipPlaysWithItsOwnPaletteAndSave() {
+    QList<SweepResult> sweeps;
+    m_dos->setSweepReport([&](const SweepResult& swept) { sweeps << swept; });
+    const QString roms = m_dir->filePath("my roms/"), set = roms + "Tetris (GoodMerge).7z";
+    QVERIFY(writeFile(set, buildArchive("7zip", "7zip:compression=lzma2",
+                                        {{"Tetris (W) (V1.0).gb", "TETRIS-V1.0-ROM."},
+                                         {"Tetris (W) (V1.1) [!].gb", "TETRIS-V1.1-ROM."},
+                                         {"readme.txt", "hi"}})));
+    const QByteArray setBytes = readAll(set);
+    QCOMPARE(writeRomConfig(roms + "Tetris (W) (V1.1) [!].cfg", redColourZero()), QString());
+    m_pad->setRomPath(set + "#Tetris (W) (V1.1) [!].gb");
+    const StandinRecord record = playAndWait(*m_pad, m_dir->filePath("emu"), sweeps, 0);
+    QVERIFY2(m_prompter.m_prompts.isEmpty(), qPrintable(m_prompter.m_prompts.value(0).text));
+    QCOMPARE(record.value("ROMDATA"), QString("TETRIS-V1.1-ROM."));
+    QCOMPARE(record.value("CFGDATA"), QString("-color0 #FF0000\r"));
+    QCOMPARE(readAll(roms + "Tetris (W) (V1.1) [!].sav"), QByteArray("SAVED-BY-STANDIN"));
+    QCOMPARE(QDir(roms).entryList({"Tetris*"}, QDir::Files),
+             QStringList({"Tetris (GoodMerge).7z", "Tetris (W) (V1.1) [!].cfg",
+                          "Tetris (W) (V1.1) [!].sav"}));
+    QCOMPARE(readAll(set), setBytes);
     QCOMPARE(sweeps.value(0).kept, QStringList());
 }
 
