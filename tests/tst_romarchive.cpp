@@ -40,7 +40,9 @@ void RomArchiveTest::readsTheRom_data() {
     QTest::addColumn<QString>("entry");  // the ROM asked for, "" for the archive's one ROM
     QTest::addColumn<QByteArray>("rom"); // what is read, when it is
     QTest::addColumn<QString>("error");  // part of the reason, when it is not
-    const QByteArray rom = tetris(), a = romImage("ALPHA", 1, 1), b = romImage("BRAVO", 2, 2);
+    // ALPHA of 64 KiB: a solid 7z once lost its place past a file of a multiple of 64 KiB.
+    const QByteArray rom = tetris(), a = romImage("ALPHA", 1, 1, 0x10000),
+                     b = romImage("BRAVO", 2, 2);
     const QByteArray big(kMaxRomSize + 1, '\0');
     const auto zip = [](const QList<ZipEntry>& entries) { return buildZip(entries); };
     const auto good = [&](const char* row, const char* file, const QByteArray& archive,

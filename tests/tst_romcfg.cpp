@@ -76,6 +76,9 @@ void RomCfgTest::configPathAndBaseName_data() {
     QTest::newRow("zipped, beside the zip") << "/games/Tetris (World).zip"
                                             << "/games/Tetris (World).cfg"
                                             << "Tetris (World)";
+    QTest::newRow("a 7z of one ROM") << "/games/Tetris (World).7z"
+                                     << "/games/Tetris (World).cfg"
+                                     << "Tetris (World)";
     QTest::newRow("zipped, upper case") << "TETRIS.ZIP"
                                         << "TETRIS.cfg"
                                         << "TETRIS";

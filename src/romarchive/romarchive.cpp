@@ -6,9 +6,11 @@
 #include <archive.h>
 #include <archive_entry.h>
 
+#include <cerrno>
 #include <fcntl.h>
 #include <functional>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -25,10 +27,74 @@ struct ArchiveCloser {
 };
 using Reader = std::unique_ptr<archive, ArchiveCloser>;
 
-// Where an archive comes from: a descriptor of a regular file, or bytes in memory.
-struct Source {
-    int fd = -1;
-    const QByteArray* bytes = nullptr;
+// Where an archive comes from, a descriptor of a regular file or bytes in memory, handed to
+// libarchive a kilobyte at a time: its decoders then unpack no more than the little they are
+// given for a header, where a larger block would have them unpack the whole ROM. The file is
+// read in larger windows, so that a small zip costs a read or two. (bench_archive's list of
+// 10,000 zips keeps these sizes.)
+class Source {
+public:
+    explicit Source(int fd) : m_fd(fd) {}
+    explicit Source(const QByteArray& bytes) : m_window(bytes), m_size(bytes.size()) {}
+
+    qint64 size() {
+        if (m_size < 0) {
+            struct stat status {};
+            m_size = ::fstat(m_fd, &status) == 0 ? status.st_size : 0;
+        }
+        return m_size;
+    }
+
+    static la_ssize_t read(archive*, void* self, const void** block) {
+        auto* source = static_cast<Source*>(self);
+        return source->next(block);
+    }
+    static la_int64_t seek(archive*, void* self, la_int64_t offset, int whence) {
+        auto* source = static_cast<Source*>(self);
+        const qint64 base = whence == SEEK_SET   ? 0
+                            : whence == SEEK_CUR ? source->m_at
+                                                 : source->size();
+        if (base + offset < 0)
+            return ARCHIVE_FATAL;
+        source->m_at = base + offset;
+        return source->m_at;
+    }
+    static la_int64_t skip(archive* a, void* self, la_int64_t request) {
+        return seek(a, self, request, SEEK_CUR) < 0 ? 0 : request;
+    }
+
+private:
+    static constexpr qint64 kHandedOut = 1024;
+    static constexpr qint64 kWindow = 32 * 1024;
+
+    la_ssize_t next(const void** block) {
+        if (m_at < m_windowStart || m_at >= m_windowStart + m_window.size()) {
+            if (m_fd < 0) // the bytes in memory are the one window
+                return 0;
+            m_window.resize(kWindow);
+            la_ssize_t got;
+            do
+                got = ::pread(m_fd, m_window.data(), size_t(kWindow), m_at);
+            while (got < 0 && errno == EINTR);
+            if (got <= 0) {
+                m_window.clear();
+                return got < 0 ? ARCHIVE_FATAL : 0;
+            }
+            m_window.truncate(got);
+            m_windowStart = m_at;
+        }
+        const qint64 offset = m_at - m_windowStart;
+        const qint64 handed = std::min(kHandedOut, m_window.size() - offset);
+        *block = m_window.constData() + offset;
+        m_at += handed;
+        return la_ssize_t(handed);
+    }
+
+    int m_fd = -1;
+    QByteArray m_window;
+    qint64 m_windowStart = 0;
+    qint64 m_at = 0;
+    qint64 m_size = -1;
 };
 
 QString libarchiveReason(archive* a) {
@@ -40,15 +106,14 @@ QString damaged(const QString& reason) {
     return QStringLiteral("it is not a zip or 7z archive, or it is damaged (%1)").arg(reason);
 }
 
-Reader openReader(const Source& source, QString& error) {
+Reader openReader(Source& source, QString& error) {
     Reader reader(archive_read_new());
     archive* a = reader.get();
     archive_read_support_format_zip_seekable(a);
     archive_read_support_format_7zip(a);
-    const int opened = source.bytes ? archive_read_open_memory(a, source.bytes->constData(),
-                                                               size_t(source.bytes->size()))
-                                    : archive_read_open_fd(a, source.fd, 64 * 1024);
-    if (opened != ARCHIVE_OK) {
+    archive_read_set_seek_callback(a, &Source::seek);
+    if (archive_read_open2(a, &source, nullptr, &Source::read, &Source::skip, nullptr) !=
+        ARCHIVE_OK) {
         // libarchive takes an empty file for an empty archive of no format: no archive at all.
         error = damaged(libarchiveReason(a));
         return {};
@@ -133,11 +198,55 @@ void readEntry(archive* a, archive_entry* entry, qint64 length, ArchivedRom& rom
     rom.bytes = std::move(bytes);
 }
 
-// How many bytes of each ROM to read, by its place among the archive's ROMs and its name:
-// 0 reads none, a negative number ends the pass.
-using Wanted = std::function<qint64(int romIndex, const QString& name)>;
+// What a pass over an archive reads: `length` bytes of each ROM (0: none, the directory alone),
+// or of the one ROM `only` when it is set, the pass ending there.
+struct Pass {
+    qint64 length = 0;
+    int only = -1;
+};
 
-ArchiveContents scan(const Source& source, const Wanted& wanted) {
+QString packedTooFar(const QString& name, qint64 before, const QString& largest) {
+    return QStringLiteral("its ROM %1 is packed after %2 MiB of other files (%3 the largest), more "
+                          "than is unpacked to reach one ROM; re-packing the archive without "
+                          "solid blocks (7z a -ms=off) makes it readable")
+        .arg(printable(name))
+        .arg((before + (1 << 20) - 1) >> 20)
+        .arg(printable(largest));
+}
+
+// A solid 7z unpacks every file before the one read, and libarchive 3.6 loses its place when
+// it skips a file whose size is a multiple of 64 KiB (most ROMs) and then reads a later one
+// ("Truncated 7-Zip file body"). So a pass that reads a 7z reads each file before its ROM to
+// the end itself, as the skip would have; it stops where the files passed would exceed what a
+// header may cost. Returns false there.
+class SolidPassage {
+public:
+    bool passOver(archive* a, const QString& name, qint64 size) {
+        if (size > kMaxRomSize || m_passed + std::max<qint64>(size, 0) > kMaxDecodedBefore) {
+            m_largest = std::max(m_largest, size);
+            if (size >= m_largest)
+                m_largestName = name;
+            m_passed += std::max<qint64>(size, 0);
+            return false;
+        }
+        static char scratch[64 * 1024];
+        qint64 got = 0;
+        for (la_ssize_t n; (n = archive_read_data(a, scratch, sizeof scratch)) > 0;)
+            if ((got += n) > kMaxRomSize)
+                return false;
+        m_passed += got;
+        if (got >= m_largest)
+            m_largest = got, m_largestName = name;
+        return true;
+    }
+    QString tooFar(const QString& rom) const { return packedTooFar(rom, m_passed, m_largestName); }
+
+private:
+    qint64 m_passed = 0, m_largest = 0;
+    QString m_largestName;
+};
+
+ArchiveContents scan(Source& source, const Pass& pass) {
     ArchiveContents contents;
     QString error;
     const Reader reader = openReader(source, error);
@@ -146,9 +255,8 @@ ArchiveContents scan(const Source& source, const Wanted& wanted) {
         return contents;
     }
     archive* a = reader.get();
-    // What a solid 7z would decode before the next ROM read: every file passed over so far.
-    qint64 passedOver = 0, largestPassed = 0;
-    QString largestName;
+    SolidPassage passage;
+    bool stopped = false; // past what may be unpacked: ROMs are still listed, none read
     archive_entry* entry = nullptr;
     for (;;) {
         const int status = archive_read_next_header(a, &entry);
@@ -161,56 +269,48 @@ ArchiveContents scan(const Source& source, const Wanted& wanted) {
                                  : damaged(reason);
             return contents;
         }
+        const bool sevenZip = (archive_format(a) & ARCHIVE_FORMAT_BASE_MASK) == ARCHIVE_FORMAT_7ZIP;
+        const bool drains = sevenZip && pass.length > 0 && !stopped;
         const QString name = entryName(entry);
         const qint64 size = archive_entry_size_is_set(entry) ? archive_entry_size(entry) : -1;
         if (!isRomEntry(entry, name)) {
-            if (archive_entry_filetype(entry) != AE_IFDIR) {
-                if (contents.otherCount++ < kNamed)
-                    contents.others << printable(name);
-                passedOver += std::max<qint64>(size, 0);
-                if (size > largestPassed)
-                    largestPassed = size, largestName = name;
-            }
+            if (archive_entry_filetype(entry) != AE_IFDIR && contents.otherCount++ < kNamed)
+                contents.others << printable(name);
+            if (drains && !passage.passOver(a, name, size))
+                stopped = true;
             continue;
         }
+        const int index = int(contents.roms.size());
         ArchivedRom rom{name, size, {}, {}};
-        const qint64 length = wanted(int(contents.roms.size()), name);
-        if (length < 0)
-            break;
-        const bool solid = (archive_format(a) & ARCHIVE_FORMAT_BASE_MASK) == ARCHIVE_FORMAT_7ZIP;
-        if (length > 0 && solid && (largestPassed > kMaxRomSize || passedOver > kMaxDecodedBefore))
-            rom.error =
-                QStringLiteral("its ROM %1 is packed after %2 MiB of other files (%3 the largest), "
-                               "more than is unpacked to reach one ROM; re-packing the archive "
-                               "without solid blocks (7z a -ms=off) makes it readable")
-                    .arg(printable(name))
-                    .arg((passedOver + (1 << 20) - 1) >> 20)
-                    .arg(printable(largestName));
-        else if (length > 0)
-            readEntry(a, entry, length, rom);
-        passedOver += std::max<qint64>(size, 0) - rom.bytes.size();
-        if (size > largestPassed)
-            largestPassed = size, largestName = name;
+        const bool wanted = pass.length > 0 && (pass.only < 0 || pass.only == index);
+        if (wanted && stopped)
+            rom.error = passage.tooFar(name);
+        else if (wanted)
+            readEntry(a, entry, pass.length, rom);
         contents.roms.push_back(std::move(rom));
+        if (index == pass.only)
+            break;
+        if (drains && !stopped && !passage.passOver(a, name, size))
+            stopped = true;
     }
     return contents;
 }
 
-ArchiveContents scanDescriptor(int fd, const Wanted& wanted) {
+ArchiveContents scanDescriptor(int fd, const Pass& pass) {
     // libarchive seeks and reads the descriptor itself: it must block, as a regular file does.
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    ::lseek(fd, 0, SEEK_SET);
-    return scan({fd, nullptr}, wanted);
+    Source source(fd);
+    return scan(source, pass);
 }
 
-ArchiveContents scanFile(const QString& path, const Wanted& wanted) {
+ArchiveContents scanFile(const QString& path, const Pass& pass) {
     const RegularFileOpen file = openRegularAt(AT_FDCWD, QFile::encodeName(path).constData());
     if (file.fd < 0) {
         ArchiveContents contents;
         contents.error = file.error;
         return contents;
     }
-    ArchiveContents contents = scanDescriptor(file.fd, wanted);
+    ArchiveContents contents = scanDescriptor(file.fd, pass);
     ::close(file.fd);
     return contents;
 }
@@ -224,9 +324,9 @@ QStringList shownNames(const std::vector<ArchivedRom>& roms) {
 
 // The one ROM that `entry` names (or the only one), from a first pass that decodes nothing;
 // then a second pass reads it alone.
-ArchivedRom readOne(const std::function<ArchiveContents(const Wanted&)>& pass, const QString& entry,
-                    qint64 length) {
-    const ArchiveContents listed = pass([](int, const QString&) { return 0; });
+ArchivedRom readOne(const std::function<ArchiveContents(const Pass&)>& scanned,
+                    const QString& entry, qint64 length) {
+    const ArchiveContents listed = scanned({});
     ArchivedRom failed;
     if (!listed.error.isEmpty()) {
         failed.error = listed.error;
@@ -258,9 +358,7 @@ ArchivedRom readOne(const std::function<ArchiveContents(const Wanted&)>& pass, c
                                .arg(firstFive(names, count));
         return failed;
     }
-    ArchiveContents read = pass([index, length](int at, const QString&) -> qint64 {
-        return at < index ? 0 : at == index ? length : -1;
-    });
+    ArchiveContents read = scanned({length, index});
     if (!read.error.isEmpty() || read.roms.size() <= size_t(index)) {
         failed.error =
             read.error.isEmpty() ? damaged(QStringLiteral("it changed while read")) : read.error;
@@ -279,21 +377,22 @@ QString firstFive(const QStringList& names, int count) {
 }
 
 ArchiveContents listArchive(const QString& path) {
-    return scanFile(path, [](int, const QString&) { return 0; });
+    return scanFile(path, {});
 }
 
 ArchiveContents readArchiveHeads(int fd, qint64 length) {
-    return scanDescriptor(fd, [length](int, const QString&) { return length; });
+    return scanDescriptor(fd, {length, -1});
 }
 
 ArchivedRom readArchivedRom(const QString& path, const QString& entry, qint64 length) {
-    return readOne([&](const Wanted& wanted) { return scanFile(path, wanted); }, entry, length);
+    return readOne([&](const Pass& pass) { return scanFile(path, pass); }, entry, length);
 }
 
 ArchivedRom readArchivedRomBytes(const QByteArray& archive, const QString& entry, qint64 length) {
     return readOne(
-        [&](const Wanted& wanted) {
-            return scan({-1, &archive}, wanted);
+        [&](const Pass& pass) {
+            Source source(archive);
+            return scan(source, pass);
         },
         entry, length);
 }
