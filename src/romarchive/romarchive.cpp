@@ -6,6 +6,7 @@
 #include <archive.h>
 #include <archive_entry.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <functional>
@@ -28,10 +29,11 @@ struct ArchiveCloser {
 using Reader = std::unique_ptr<archive, ArchiveCloser>;
 
 // Where an archive comes from, a descriptor of a regular file or bytes in memory, handed to
-// libarchive a kilobyte at a time: its decoders then unpack no more than the little they are
-// given for a header, where a larger block would have them unpack the whole ROM. The file is
+// libarchive a kilobyte at a time at first: its decoders then unpack no more than the little
+// they are given for a header, where a larger block would have them unpack the whole ROM. What
+// is handed out grows as a read goes on, for a whole ROM or a solid block's files. The file is
 // read in larger windows, so that a small zip costs a read or two. (bench_archive's list of
-// 10,000 zips keeps these sizes.)
+// 10,000 zips and its solid 7z keep these sizes.)
 class Source {
 public:
     explicit Source(int fd) : m_fd(fd) {}
@@ -64,17 +66,19 @@ public:
     }
 
 private:
-    static constexpr qint64 kHandedOut = 1024;
-    static constexpr qint64 kWindow = 32 * 1024;
+    static constexpr qint64 kFirstHandedOut = 1024;
+    static constexpr qint64 kFirstWindow = 32 * 1024;
+    static constexpr qint64 kLargestWindow = 1024 * 1024;
 
     la_ssize_t next(const void** block) {
         if (m_at < m_windowStart || m_at >= m_windowStart + m_window.size()) {
             if (m_fd < 0) // the bytes in memory are the one window
                 return 0;
-            m_window.resize(kWindow);
+            const qint64 window = std::clamp(m_handed, kFirstWindow, kLargestWindow);
+            m_window.resize(window);
             la_ssize_t got;
             do
-                got = ::pread(m_fd, m_window.data(), size_t(kWindow), m_at);
+                got = ::pread(m_fd, m_window.data(), size_t(window), m_at);
             while (got < 0 && errno == EINTR);
             if (got <= 0) {
                 m_window.clear();
@@ -84,9 +88,11 @@ private:
             m_windowStart = m_at;
         }
         const qint64 offset = m_at - m_windowStart;
-        const qint64 handed = std::min(kHandedOut, m_window.size() - offset);
+        const qint64 handed =
+            std::min(std::max(kFirstHandedOut, m_handed / 8), m_window.size() - offset);
         *block = m_window.constData() + offset;
         m_at += handed;
+        m_handed += handed;
         return la_ssize_t(handed);
     }
 
@@ -94,6 +100,7 @@ private:
     QByteArray m_window;
     qint64 m_windowStart = 0;
     qint64 m_at = 0;
+    qint64 m_handed = 0;
     qint64 m_size = -1;
 };
 
@@ -229,10 +236,12 @@ public:
             m_passed += std::max<qint64>(size, 0);
             return false;
         }
-        static char scratch[64 * 1024];
         qint64 got = 0;
-        for (la_ssize_t n; (n = archive_read_data(a, scratch, sizeof scratch)) > 0;)
-            if ((got += n) > kMaxRomSize)
+        const void* block = nullptr;
+        size_t length = 0;
+        la_int64_t offset = 0;
+        while (archive_read_data_block(a, &block, &length, &offset) == ARCHIVE_OK)
+            if ((got += qint64(length)) > kMaxRomSize)
                 return false;
         m_passed += got;
         if (got >= m_largest)
