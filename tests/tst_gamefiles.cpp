@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QWindow>
 
 #include <QtTest>
 
@@ -384,6 +385,7 @@ void GameFilesTest::frameCloseActsAsCancel() {
             if (w->objectName() == window)
                 shown = w;
         QVERIFY(shown && shown->isVisible());
+        QCOMPARE(shown->windowHandle()->transientParent(), f->pad->windowHandle());
         QCOMPARE(f->pad->isEnabled(), !disables);
         QVERIFY(shown->close());
         QVERIFY(!shown->isVisible());

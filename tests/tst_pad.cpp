@@ -18,6 +18,7 @@
 #include <QSignalSpy>
 #include <QStyleOptionSlider>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <QtTest>
 
 #include "romimage.h"
@@ -707,6 +708,7 @@ void PadTest::previewUseItAndClose() {
     QCOMPARE(preview->objectName(), QString("preview"));
     QCOMPARE(preview->windowTitle(), QString("Zemplo Command Line Preview"));
     QVERIFY(preview->isVisible());
+    QCOMPARE(preview->windowHandle()->transientParent(), f->pad->windowHandle());
     QVERIFY(!f->pad->isEnabled());
     QVERIFY(f->dos.m_sessions.isEmpty());
     auto* text = preview->findChild<QPlainTextEdit*>("Text1");
@@ -758,9 +760,12 @@ void PadTest::openersDisableOrNot() {
     QTest::mouseClick(f->control("Picture8"), Qt::LeftButton);
     QCOMPARE(saver, 1);
     QVERIFY(f->pad->isEnabled());
+    const QImage enabledPlay = f->control("Picture5")->grab().toImage();
     QTest::mouseClick(f->control("Picture3"), Qt::LeftButton);
     QCOMPARE(rom, 1);
     QVERIFY(!f->pad->isEnabled());
+    // The image buttons of the disabled window look disabled.
+    QVERIFY(f->control("Picture5")->grab().toImage() != enabledPlay);
 }
 
 void PadTest::previewWrapsAtBlanksOnly() {

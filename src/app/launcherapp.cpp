@@ -1,6 +1,7 @@
 #include "launcherapp.h"
 #include "messagetitles.h"
 
+#include "accessibleinterfaces.h"
 #include "artwork.h"
 #include "artworkcache.h"
 #include "dosboxenvironment.h"
@@ -13,6 +14,7 @@
 #include "qtprompter.h"
 #include "urlopener.h"
 #include "windowmodule.h"
+
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -99,6 +101,7 @@ int runLauncherWindow(int& argc, char** argv, const QStringList& words) {
         return 1;
     QApplication app(argc, argv);
     setUpApplication();
+    installAccessibleInterfaces();
 
     QtPrompter prompter;
     IniSettingsStore store;

@@ -5,7 +5,9 @@
 #include "urlopener.h"
 
 #include "keyboardaccess.h"
+#include "linklabel.h"
 #include "named.h"
+#include "windowshape.h"
 
 #include <QCloseEvent>
 #include <QEvent>
@@ -16,15 +18,15 @@
 #include <QPushButton>
 
 AboutWindow::AboutWindow(UrlOpener& opener, QWidget* mainWindow, AuthorAddresses addresses)
-    : QWidget(nullptr), m_opener(opener), m_mainWindow(mainWindow),
+    : QDialog(nullptr), m_opener(opener), m_mainWindow(mainWindow),
       m_addresses(std::move(addresses)) {
     setObjectName(QStringLiteral("About"));
     setWindowTitle(QStringLiteral("About..."));
-    setFixedSize(300, 230);
     setFont(mainWindow->font());
     buildCredits();
     buildUpdates();
     buildButtons();
+    shapeFixedWindow(this, QSize(300, 230), WindowKind::Secondary);
 }
 
 // The program's name, its author and version, its terms.
@@ -52,16 +54,12 @@ void AboutWindow::buildCredits() {
 void AboutWindow::buildUpdates() {
     Frame1 =
         named(new QGroupBox(QStringLiteral("Updates :"), this), "Frame1", QRect(10, 82, 280, 64));
-    Label1 = named(new QLabel(m_addresses.webSite, Frame1), "Label1", QRect(8, 18, 264, 18));
-    Label5 = named(new QLabel(QStringLiteral("E-Mail: ") + m_addresses.email, Frame1), "Label5",
+    Label1 = named(new LinkLabel(m_addresses.webSite, Frame1), "Label1", QRect(8, 18, 264, 18));
+    Label5 = named(new LinkLabel(QStringLiteral("E-Mail: ") + m_addresses.email, Frame1), "Label5",
                    QRect(8, 38, 264, 18));
-    Label5->setCursor(Qt::PointingHandCursor);
-    QPalette link = Label5->palette();
-    link.setColor(QPalette::WindowText, Qt::blue);
-    Label5->setPalette(link);
-    // A link the keyboard reaches too: Tab stops on it, Space or Return writes the mail.
-    Label5->setFocusPolicy(Qt::StrongFocus);
-    Label5->installEventFilter(this);
+    connect(Label1, &LinkLabel::activated, this, &AboutWindow::Command2_Click);
+    connect(Label5, &LinkLabel::activated, this, &AboutWindow::Label5_Click);
+    nameForScreenReaders(Label1, Label1->text(), QStringLiteral("Visit the home page"));
     nameForScreenReaders(Label5, Label5->text(), QStringLiteral("Write to the author"));
 }
 
@@ -72,40 +70,13 @@ void AboutWindow::buildButtons() {
         named(new QPushButton(QStringLiteral("Ok..."), this), "Command1", QRect(100, 192, 100, 28));
     connect(Command2, &QPushButton::clicked, this, &AboutWindow::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &AboutWindow::Command1_Click);
-    setReadingOrder(this, {"Label5", "Command2", "Command1"});
+    setReadingOrder(this, {"Label1", "Label5", "Command2", "Command1"});
     pressButtonsOnReturn(this);
     onEscape(this, [this] { Command1_Click(); });
 }
 
 void AboutWindow::placeOnMainWindow() {
     move(m_mainWindow->pos());
-}
-
-bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != Label5)
-        return QWidget::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::MouseButtonRelease:
-        if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
-            break;
-        Label5_Click();
-        return true;
-    case QEvent::KeyPress: {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter)
-            break;
-        Label5_Click();
-        return true;
-    }
-    case QEvent::FocusIn:
-    case QEvent::FocusOut:
-        // The label shows the keyboard is on it by a frame drawn inside its own area.
-        Label5->setFrameStyle(Label5->hasFocus() ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
-        break;
-    default:
-        break;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void AboutWindow::Command2_Click() {

@@ -2,11 +2,12 @@
 
 #include "contacts.h"
 
+#include <QDialog>
 #include <QUrl>
-#include <QWidget>
 
 class QGroupBox;
 class QLabel;
+class LinkLabel;
 class QPushButton;
 class UrlOpener;
 
@@ -18,7 +19,7 @@ struct AuthorAddresses {
 };
 
 // Names the program and its author, with a button to the home page and an e-mail label.
-class AboutWindow : public QWidget {
+class AboutWindow : public QDialog {
     Q_OBJECT
 public:
     AboutWindow(UrlOpener& opener, QWidget* mainWindow, AuthorAddresses addresses = {});
@@ -32,7 +33,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void reject() override { Command1_Click(); }
 
 private:
     void buildCredits();
@@ -43,8 +44,8 @@ private:
     QLabel* Label3 = nullptr;        // author credit
     QLabel* Label4 = nullptr;        // notice
     QGroupBox* Frame1 = nullptr;     // "Updates :"
-    QLabel* Label1 = nullptr;        // web site, text only
-    QLabel* Label5 = nullptr;        // e-mail, opens a new mail
+    LinkLabel* Label1 = nullptr;     // web site, opens the home page
+    LinkLabel* Label5 = nullptr;     // e-mail, opens a new mail
     QPushButton* Command2 = nullptr; // home page
     QPushButton* Command1 = nullptr; // "Ok..."
 

@@ -1,5 +1,7 @@
 #include "bevel.h"
 
+#include "accessibleinterfaces.h"
+
 namespace {
 const QColor kBlack(0x00, 0x00, 0x00);
 const QColor kLight(0xE0, 0xE0, 0xE0);
@@ -13,6 +15,7 @@ Bevel::Bevel(QWidget* parent, const QRect& around, const char* const names[4]) :
         m_lines[i]->setObjectName(QString::fromLatin1(names[i]));
         m_lines[i]->setAutoFillBackground(true);
         m_lines[i]->setMouseTracking(true);
+        markDecorative(m_lines[i]);
     }
     place(1);
     setLook(Look::Rest);

@@ -8,6 +8,7 @@
 #include "keyboardlistview.h"
 #include "named.h"
 #include "twips.h"
+#include "windowshape.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -28,15 +29,15 @@ constexpr int kHeight = 318;
 
 FileSelector::FileSelector(const SelectorSpec& spec, QWidget* mainWindow, SelectorConfirm confirm,
                            int extraWidth)
-    : QWidget(nullptr), m_spec(spec), m_mainWindow(mainWindow), m_confirm(std::move(confirm)),
+    : QDialog(nullptr), m_spec(spec), m_mainWindow(mainWindow), m_confirm(std::move(confirm)),
       m_dirs(new DirectoryListModel(this)), m_files(new FileListModel(spec.pattern, this)),
       m_extraWidth(extraWidth) {
     setObjectName(QString::fromLatin1(spec.name));
     setWindowTitle(spec.caption);
-    setFixedSize(kBrowseWidth + extraWidth, kHeight);
     setFont(mainWindow->font());
 
     buildControls(spec, extraWidth);
+    shapeFixedWindow(this, QSize(kBrowseWidth + extraWidth, kHeight), WindowKind::Secondary);
     connect(drive1, &QComboBox::currentIndexChanged, this, &FileSelector::Drive1_Change);
     connect(Dir1, &QListView::activated, this, [this](const QModelIndex& index) {
         const QString path = m_dirs->pathAt(index.row());

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QDialog>
 #include <QString>
-#include <QWidget>
 
 #include <functional>
 
@@ -35,7 +35,7 @@ using SelectorConfirm = std::function<bool(const QString& text1)>;
 
 // A drive list, a folder list, a file list and a path box: the browsing that every selection
 // window shares. The window is hidden, never destroyed, so it reopens as it was left.
-class FileSelector : public QWidget {
+class FileSelector : public QDialog {
     Q_OBJECT
 public:
     FileSelector(const SelectorSpec& spec, QWidget* mainWindow, SelectorConfirm confirm,
@@ -78,6 +78,7 @@ protected:
 
     // Closing by the frame is a Cancel: the main window must not stay disabled.
     void closeEvent(QCloseEvent* event) override;
+    void reject() override { Command2_Click(); }
     // Room to the right of the browsing controls for a window's own controls.
     QRect extraArea() const;
     // After a single click on `row` has put the path into text1.

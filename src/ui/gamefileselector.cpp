@@ -1,6 +1,7 @@
 #include "gamefileselector.h"
 #include "messagetitles.h"
 
+#include "accessibleinterfaces.h"
 #include "archivepath.h"
 #include "cartridgeinfo.h"
 #include "filelistmodel.h"
@@ -32,6 +33,7 @@ QFrame* line(QWidget* parent, const char* name, const QRect& geometry) {
     auto* l = named(new QFrame(parent), name, geometry);
     l->setFrameShape(QFrame::HLine);
     l->setFrameShadow(QFrame::Sunken);
+    markDecorative(l);
     return l;
 }
 } // namespace
@@ -66,6 +68,7 @@ GameFileSelector::GameFileSelector(QWidget* mainWindow, SelectorConfirm select, 
     Command3 = named(new QPushButton(QStringLiteral("Make List..."), this), "Command3",
                      QRect(area.x(), area.y() + 192, area.width(), 26));
     Line2 = line(this, "Line2", QRect(area.x(), area.y() + 228, area.width(), 2));
+    Command3->setAutoDefault(false); // Return presses the button that has the focus
 
     // After the browsing: the header read, then the list export.
     setReadingOrder(this, {"Command2", "Text2", "Text3", "Text4", "Combo1", "Check1", "Command3"});

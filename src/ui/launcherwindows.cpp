@@ -6,12 +6,14 @@
 #include "pad.h"
 #include "paletwindow.h"
 #include "romconfigactions.h"
+#include "windowshape.h"
 
 #include <QLineEdit>
 
 namespace {
 
-void present(QWidget& window) {
+void present(QWidget& window, QWidget& mainWindow) {
+    belongToMainWindow(&window, &mainWindow);
     window.show();
     window.raise();
     window.activateWindow();
@@ -43,19 +45,19 @@ LauncherWindows::~LauncherWindows() {
 
 void LauncherWindows::openWizard() {
     if (m_wizard) { // one wizard at a time: a second click finds the open one
-        present(*m_wizard);
+        present(*m_wizard, m_pad);
         return;
     }
     m_pad.hide();
     // Each opening starts afresh from the file; the window goes when it is done.
-    auto* wizard = new PaletWindow(m_pad, m_prompter, [this] { present(about()); });
+    auto* wizard = new PaletWindow(m_pad, m_prompter, [this] { present(about(), m_pad); });
     m_wizard = wizard;
     QObject::connect(wizard, &PaletWindow::finished, wizard, [this, wizard] {
         wizard->deleteLater();
         if (m_wizard == wizard)
             m_wizard = nullptr;
     });
-    present(*wizard);
+    present(*wizard, m_pad);
 }
 
 GameFileSelector& LauncherWindows::romSelector() {
@@ -123,12 +125,12 @@ AboutWindow& LauncherWindows::about() {
 
 PadWindows LauncherWindows::padWindows() {
     PadWindows windows;
-    windows.showRomSelector = [this] { present(romSelector()); };
-    windows.showEmulatorSelector = [this] { present(emulatorSelector()); };
-    windows.showGifSelector = [this] { present(gifSelector()); };
-    windows.showAbout = [this] { present(about()); };
-    windows.showConfigSaver = [this] { present(configSaver()); };
-    windows.showConfigLoader = [this] { present(configLoader()); };
+    windows.showRomSelector = [this] { present(romSelector(), m_pad); };
+    windows.showEmulatorSelector = [this] { present(emulatorSelector(), m_pad); };
+    windows.showGifSelector = [this] { present(gifSelector(), m_pad); };
+    windows.showAbout = [this] { present(about(), m_pad); };
+    windows.showConfigSaver = [this] { present(configSaver(), m_pad); };
+    windows.showConfigLoader = [this] { present(configLoader(), m_pad); };
     windows.romPathChanged = [this] { m_romConfig->Text1_Change(); };
     windows.callWizard = [this] { m_romConfig->Command2_Click([this] { openWizard(); }); };
     windows.deleteRomConfig = [this] { m_romConfig->Command5_Click(); };

@@ -20,6 +20,7 @@
 #include "statushints.h"
 #include "twips.h"
 #include "version.h"
+#include "windowshape.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -54,7 +55,7 @@ Pad::Pad(PadServices services, QWidget* parent) : QWidget(parent), m_services(se
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(11);
     setFont(font);
-    setFixedSize(kWindowWidth, kWindowHeight);
+    shapeFixedWindow(this, QSize(kWindowWidth, kWindowHeight), WindowKind::Main);
     setAcceptDrops(true);
 
     buildLogo();
@@ -207,7 +208,9 @@ void Pad::closeEvent(QCloseEvent* event) {
 LauncherSettings Pad::settings() const {
     LauncherSettings s;
     readBoundControls(*this, s);
-    const bool unmoved = pos() == m_placedAt;
+    // Where the platform cannot tell where the window stands (Wayland), the stored position is
+    // kept as it was read: a made-up one would lose the place a user kept on X11.
+    const bool unmoved = !platformPlacesWindows() || pos() == m_placedAt;
     s.top = unmoved ? m_placedTopTwips : toTwips(y());
     s.left = unmoved ? m_placedLeftTwips : toTwips(x());
     return s;
@@ -288,7 +291,8 @@ void Pad::moveOntoScreen(double leftTwips, double topTwips) {
         leftTwips = toTwips(at.x());
         topTwips = toTwips(at.y());
     }
-    move(at);
+    if (platformPlacesWindows()) // elsewhere the compositor places windows, and says nothing
+        move(at);
     m_placedAt = pos();
     m_placedLeftTwips = leftTwips;
     m_placedTopTwips = topTwips;

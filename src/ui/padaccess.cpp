@@ -27,7 +27,7 @@ const SpokenName kSpokenNames[] = {
     {"Combo5", "Sound"},
     {"Combo6", "Stereo"},
     {"Combo3", "Button swap"},
-    {"Combo1", "Color scheme"},
+    {"Combo1", "Colour scheme"},
     {"Text3", "Vblank period"},
     {"Text5", "Update period"},
     {"volume", "Sound volume", "Frame6"},

@@ -1,6 +1,7 @@
 // Builds the main window's controls. Positions are in pixels: the left column starts at
 // 60 twips (4 px) and is 2295 twips (153 px) wide, the right one starts at 2460 twips (164 px)
 // and is 3855 twips (257 px) wide.
+#include "accessibleinterfaces.h"
 #include "artwork.h"
 #include "artworkcache.h"
 #include "elidedbutton.h"
@@ -84,6 +85,7 @@ void Pad::buildLogo() {
     Picture1->setPixmap(picture(QStringLiteral("logo"), artwork::logoSize(), artwork::logo));
     Line6 = make<QFrame>(this, "Line6", QRect(kRightX - 6, kColumnsY, 1, 340));
     Line6->setAutoFillBackground(true);
+    markDecorative(Line6);
     QPalette palette = Line6->palette();
     palette.setColor(QPalette::Window, QColor(0x40, 0x40, 0x40));
     Line6->setPalette(palette);
@@ -245,12 +247,14 @@ void Pad::buildImageButton(ImageButton& b, const ImageButtonSpec& spec) {
     b.offStore->setPixmap(picture(name + QStringLiteral("-off"), size,
                                   [art = spec.art] { return artwork::button(art, false); }));
     b.offStore->hide();
+    markDecorative(b.offStore); // a picture kept for the button to show, never shown itself
     b.onStore = make<QLabel>(this, spec.onStore, QRect(QPoint(0, 0), size));
     b.drawOnImage = [this, name, size, art = spec.art] {
         return picture(name + QStringLiteral("-on"), size,
                        [art] { return artwork::button(art, true); });
     };
     b.onStore->hide();
+    markDecorative(b.onStore);
     b.box = new PictureBox(name, this);
     b.box->setGeometry(QRect(QPoint(spec.x, y), size));
     b.box->setPixmap(b.offStore->pixmap());

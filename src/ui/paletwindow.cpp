@@ -8,6 +8,7 @@
 #include "pad.h"
 #include "prompter.h"
 #include "romconfigpath.h"
+#include "windowshape.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -29,6 +30,12 @@ QScrollBar* slider(QWidget* parent, const char* name, int minimum, int maximum, 
     return bar;
 }
 
+// A box that only shows a colour says which and where: "Colour 0: #FF0000". A screen reader
+// hears the new name when the colour changes.
+void nameColour(QLineEdit* box, const QString& slot, const QColor& color) {
+    box->setAccessibleName(slot + QStringLiteral(": ") + color.name(QColor::HexRgb).toUpper());
+}
+
 void setBackground(QLineEdit* box, const QColor& color) {
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, color);
@@ -42,15 +49,15 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, c
 } // namespace
 
 PaletWindow::PaletWindow(Pad& pad, Prompter& prompter, std::function<void()> showAbout)
-    : QWidget(nullptr), m_pad(pad), m_prompter(prompter), m_showAbout(std::move(showAbout)) {
+    : QDialog(nullptr), m_pad(pad), m_prompter(prompter), m_showAbout(std::move(showAbout)) {
     setObjectName(QStringLiteral("Palet"));
     setWindowTitle(QStringLiteral("Color Scheme Wizard"));
     setFont(pad.font());
-    setFixedSize(456, 420);
     buildMixer();
     buildSlots();
     buildBottom();
     setUpKeyboardAndNames();
+    shapeFixedWindow(this, QSize(456, 420), WindowKind::Secondary);
     Form_Load();
 }
 
@@ -134,7 +141,6 @@ void PaletWindow::setUpKeyboardAndNames() {
     pressButtonsOnReturn(this);
     onEscape(this, [this] { Command18_Click(); });
 
-    nameForScreenReaders(Text1, QStringLiteral("Sample"));
     nameForScreenReaders(Text2, QStringLiteral("RGB Code"));
     nameForScreenReaders(HScroll1, QStringLiteral("Red"));
     nameForScreenReaders(HScroll2, QStringLiteral("Green"));
@@ -144,12 +150,12 @@ void PaletWindow::setUpKeyboardAndNames() {
     Text1->setFocusPolicy(Qt::NoFocus);
     for (int slot = 0; slot < kSlotCount; ++slot) {
         m_swatches[slot]->setFocusPolicy(Qt::NoFocus);
-        nameForScreenReaders(m_swatches[slot], m_buttons[slot]->text() + QStringLiteral(" swatch"));
     }
 }
 
 void PaletWindow::paintSwatch(int slot, const QColor& color) {
     setBackground(m_swatches[slot], color);
+    nameColour(m_swatches[slot], m_buttons[slot]->text(), color);
 }
 
 void PaletWindow::Form_Load() {
@@ -178,6 +184,7 @@ void PaletWindow::HScroll1_Change() {
     const Rgb rgb{HScroll1->value(), HScroll2->value(), HScroll3->value()};
     Text2->setText(rgbCode(rgb));
     setBackground(Text1, QColor(rgb.red, rgb.green, rgb.blue));
+    nameColour(Text1, QStringLiteral("Sample"), QColor(rgb.red, rgb.green, rgb.blue));
 }
 
 void PaletWindow::slotButton_Click(int slot) {

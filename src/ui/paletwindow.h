@@ -2,7 +2,7 @@
 
 #include "palettewizardmodel.h"
 
-#include <QWidget>
+#include <QDialog>
 
 #include <array>
 #include <functional>
@@ -17,7 +17,7 @@ class QScrollBar;
 // The colour scheme wizard: mixes a colour, gives it to any of the ROM's sixteen palette slots,
 // sets a brightness and saves them into the ROM's configuration file. Made afresh at each
 // opening and discarded when it closes.
-class PaletWindow : public QWidget {
+class PaletWindow : public QDialog {
     Q_OBJECT
 public:
     PaletWindow(Pad& pad, Prompter& prompter, std::function<void()> showAbout);
@@ -42,6 +42,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void reject() override { close(); }
 
 private:
     QGroupBox* Frame1 = nullptr;      // "RGB Color selector"

@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 
 PictureBox::PictureBox(const QString& name, QWidget* parent) : QAbstractButton(parent) {
     setObjectName(name);
@@ -22,7 +24,14 @@ QSize PictureBox::sizeHint() const {
 
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_pixmap);
+    if (isEnabled()) {
+        painter.drawPixmap(0, 0, m_pixmap);
+    } else {
+        // Greyed on a disabled window, as every other control there is.
+        QStyleOption option;
+        option.initFrom(this);
+        painter.drawPixmap(0, 0, style()->generatedIconPixmap(QIcon::Disabled, m_pixmap, &option));
+    }
     if (hasFocus())
         drawFocusMark(painter, rect());
 }

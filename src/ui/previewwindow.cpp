@@ -5,6 +5,7 @@
 #include "keyboardaccess.h"
 #include "launchplan.h"
 #include "prompter.h"
+#include "windowshape.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>
@@ -41,10 +42,9 @@ QString wrapAtBlanks(QString line, const std::function<bool(const QString&)>& fi
 } // namespace
 
 PreviewWindow::PreviewWindow(Prompter& prompter, DosEnvironment& dos, QWidget* mainWindow)
-    : QWidget(nullptr), m_prompter(prompter), m_dos(dos), m_mainWindow(mainWindow) {
+    : QDialog(nullptr), m_prompter(prompter), m_dos(dos), m_mainWindow(mainWindow) {
     setObjectName(QStringLiteral("preview"));
     setWindowTitle(QStringLiteral("Zemplo Command Line Preview"));
-    setFixedSize(400, 170);
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(8, 8, 384, 116);
@@ -65,6 +65,7 @@ PreviewWindow::PreviewWindow(Prompter& prompter, DosEnvironment& dos, QWidget* m
     setReadingOrder(this, {"Text1", "Command2", "Command1"});
     pressButtonsOnReturn(this);
     onEscape(this, [this] { Command1_Click(); });
+    shapeFixedWindow(this, QSize(400, 170), WindowKind::Secondary);
 }
 
 void PreviewWindow::showCommand(const DosSession& session) {
@@ -77,8 +78,10 @@ void PreviewWindow::showCommand(const DosSession& session) {
     Text1->setPlainText(wrapAtBlanks(session.commandLine, [&](const QString& line) {
         return metrics.horizontalAdvance(line) <= room;
     }));
+    belongToMainWindow(this, m_mainWindow);
     show();
     raise();
+    activateWindow();
 }
 
 void PreviewWindow::Command2_Click() {

@@ -2,7 +2,7 @@
 
 #include "dossession.h"
 
-#include <QWidget>
+#include <QDialog>
 
 class DosEnvironment;
 class Prompter;
@@ -11,7 +11,7 @@ class QPushButton;
 
 // Shows the finished command line of a launch in preview mode; the user may edit it and start
 // it as many times as they like.
-class PreviewWindow : public QWidget {
+class PreviewWindow : public QDialog {
     Q_OBJECT
 public:
     PreviewWindow(Prompter& prompter, DosEnvironment& dos, QWidget* mainWindow);
@@ -28,6 +28,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void reject() override { Command1_Click(); }
 
 private:
     Prompter& m_prompter;
