@@ -1,4 +1,6 @@
+#include "newfile.h"
 #include "regularfile.h"
+#include "replacefile.h"
 #include "romimage.h"
 #include "textfile.h"
 #include "writefailure.h"
@@ -25,6 +27,7 @@ private slots:
     void opensAnEntryByItsListedType_data();
     void opensAnEntryByItsListedType();
     void writesCrLfAndKeepsTheOldFileOnFailure();
+    void bothWritersTellAShortWrite();
     void replacesALinkInsteadOfWritingThroughIt_data();
     void replacesALinkInsteadOfWritingThroughIt();
     void refusesAFileLargerThanTheLimitWithoutReadingIt_data();
@@ -146,6 +149,19 @@ void TextFileTest::writesCrLfAndKeepsTheOldFileOnFailure() {
     QVERIFY(written.open(QIODevice::ReadOnly));
     QVERIFY(written.readAll().startsWith("one\r\n"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"out.txt"}); // no leftovers
+}
+
+// The disk fills up part of the way through: the first write is short, the next fails. Both
+// writers say how much got through and leave no half file behind.
+void TextFileTest::bothWritersTellAShortWrite() {
+    QTemporaryDir dir;
+    const QByteArray bytes(5000, 'x');
+    const FileSizeLimit limit(1000);
+    const QString made = createNewFile(dir.filePath("new.bin"), bytes);
+    const QString replaced = replaceFile(dir.filePath("replaced.bin"), bytes);
+    for (const QString& error : {made, replaced})
+        QVERIFY2(error.contains("only 1000 of 5000 bytes could be written"), qPrintable(error));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
 }
 
 // What stands in the file's place before the write: the new file replaces it, and whatever

@@ -15,7 +15,6 @@
 #include "urlopener.h"
 #include "windowmodule.h"
 
-
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>

@@ -24,13 +24,10 @@ enum class Listed { No, Rom, Archive };
 Listed listedAs(const char* name) {
     if (name[0] == '.')
         return Listed::No; // hidden, and "." and ".."
-    const size_t length = std::strlen(name);
-    const auto endsWith = [&](const char* ending, size_t size) {
-        return length >= size && ::strcasecmp(name + length - size, ending) == 0;
-    };
-    if (endsWith(".gb", 3))
+    const QLatin1StringView bytes(name);
+    if (isRomFileName(bytes))
         return Listed::Rom;
-    return endsWith(".zip", 4) || endsWith(".7z", 3) ? Listed::Archive : Listed::No;
+    return isArchivePath(bytes) ? Listed::Archive : Listed::No;
 }
 
 // An archive's rows: one per ROM inside, named by the archive (and the entry when it holds

@@ -40,19 +40,7 @@ public:
     // Every byte but letters, digits and -._~ percent-encoded, so that a blank, #, ? or a
     // bracket in a file name, or a name that is not UTF-8, still links to that file.
     void appendLinkTarget(QByteArrayView name) {
-        static constexpr char kHex[] = "0123456789ABCDEF";
-        char* out = room(name.size() * 3);
-        for (const char c : name) {
-            if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-                c == '-' || c == '.' || c == '_' || c == '~') {
-                *out++ = c;
-                continue;
-            }
-            *out++ = '%';
-            *out++ = kHex[uchar(c) >> 4];
-            *out++ = kHex[uchar(c) & 0xF];
-        }
-        m_bytes.resize(out - m_bytes.constData());
+        m_bytes.append(QByteArray::fromRawData(name.data(), name.size()).toPercentEncoding());
     }
     // The same for a name's UTF-8 bytes.
     void appendLinkTarget(QStringView name) {

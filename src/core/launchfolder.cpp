@@ -37,9 +37,8 @@ QStringList filesBeside(const QString& directory) {
 bool hasTwinAmong(const QStringList& files, const QString& base) {
     return std::any_of(files.begin(), files.end(), [&](const QString& name) {
         const auto [other, ext] = splitName(name);
-        return (ext.compare(QLatin1String("gb"), Qt::CaseInsensitive) == 0 ||
-                isArchivePath(name)) &&
-               other != base && other.compare(base, Qt::CaseInsensitive) == 0;
+        return (isRomFileName(name) || isArchivePath(name)) && other != base &&
+               other.compare(base, Qt::CaseInsensitive) == 0;
     });
 }
 

@@ -1,6 +1,7 @@
 #include "newfile.h"
 
 #include "regularfile.h"
+#include "writeall.h"
 
 #include <QFile>
 
@@ -14,11 +15,12 @@ QString createNewFile(const QString& path, const QByteArray& bytes) {
         ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd < 0)
         return QStringLiteral("%1 cannot be made: %2").arg(path, systemReason(errno));
-    const bool written = ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size();
-    const int writeError = errno;
-    if (::close(fd) != 0 || !written) {
+    QString error = writeAll(fd, bytes);
+    if (::close(fd) != 0 && error.isEmpty())
+        error = systemReason(errno);
+    if (!error.isEmpty()) {
         ::unlink(name.constData());
-        return QStringLiteral("%1 cannot be written: %2").arg(path, systemReason(writeError));
+        return QStringLiteral("%1 cannot be written: %2").arg(path, error);
     }
     return {};
 }

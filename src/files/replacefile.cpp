@@ -1,6 +1,7 @@
 #include "replacefile.h"
 
 #include "regularfile.h"
+#include "writeall.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -23,26 +24,6 @@ mode_t modeFor(const QByteArray& path) {
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
-}
-
-QString writeAll(int fd, const QByteArray& bytes) {
-    qint64 done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (n < 0 && done == 0)
-                return systemReason(errno);
-            break;
-        }
-        done += n;
-    }
-    if (done != bytes.size())
-        return QStringLiteral("only %1 of %2 bytes could be written; is the disk full?")
-            .arg(done)
-            .arg(bytes.size());
-    return {};
 }
 
 } // namespace

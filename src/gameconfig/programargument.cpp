@@ -8,7 +8,7 @@ ArgumentKind classifyArgument(const QString& argument) {
     const QString ending = argument.right(3).toUpper();
     if (ending == QLatin1String("PLO") || ending == QLatin1String("ZEM"))
         return ArgumentKind::GameConfiguration;
-    if (ending == QLatin1String(".GB") || isArchivePath(argument))
+    if (isRomFileName(argument) || isArchivePath(argument))
         return ArgumentKind::Rom;
     return ArgumentKind::Ignored;
 }

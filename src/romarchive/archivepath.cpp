@@ -28,13 +28,6 @@ QString directoryOf(const QString& path) {
 
 } // namespace
 
-bool isArchivePath(const QString& path) {
-    for (const QLatin1String ending : kArchiveEndings)
-        if (path.endsWith(ending, Qt::CaseInsensitive))
-            return true;
-    return false;
-}
-
 std::optional<ArchiveRomPath> archiveRomPath(const QString& path) {
     if (path.isEmpty())
         return std::nullopt;

@@ -9,8 +9,17 @@
 // archive stores it: ".../Tetris (GoodMerge).7z#Tetris (W) (V1.1) [!].gb". Entry names are only
 // shown and compared, never used as paths.
 
-// Whether `path` names an archive by its extension (.zip or .7z, any letter case).
-bool isArchivePath(const QString& path);
+// Whether a file name (or path) is a Game Boy ROM's: it ends in .gb, in any letter case; and
+// whether it is an archive's, by its extension (.zip or .7z, any letter case). The one test of
+// each, for files, archive entries and the program's argument alike; a folder listing's names
+// are tested as their bytes.
+template <typename Name> bool isRomFileName(Name name) {
+    return name.endsWith(QLatin1String(".gb"), Qt::CaseInsensitive);
+}
+template <typename Name> bool isArchivePath(Name path) {
+    return path.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive) ||
+           path.endsWith(QLatin1String(".7z"), Qt::CaseInsensitive);
+}
 
 struct ArchiveRomPath {
     QString archive;

@@ -1,5 +1,7 @@
 #include "romarchive.h"
 
+#include "archivepath.h"
+
 #include "printable.h"
 #include "regularfile.h"
 
@@ -138,7 +140,7 @@ QString entryName(archive_entry* entry) {
 bool isRomEntry(archive_entry* entry, const QString& name) {
     if (archive_entry_filetype(entry) != AE_IFREG || name.endsWith(QLatin1Char('/')))
         return false;
-    if (!name.endsWith(QLatin1String(".gb"), Qt::CaseInsensitive))
+    if (!isRomFileName(name))
         return false;
     // What the Finder adds beside each file: __MACOSX/._Game.gb, or ._Game.gb itself.
     const QStringList parts =
