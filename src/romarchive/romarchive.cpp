@@ -33,7 +33,8 @@ using Reader = std::unique_ptr<archive, ArchiveCloser>;
 // Where an archive comes from, a descriptor of a regular file or bytes in memory, handed to
 // libarchive a kilobyte at a time at first: its decoders then unpack no more than the little
 // they are given for a header, where a larger block would have them unpack the whole ROM. What
-// is handed out grows as a read goes on, for a whole ROM or a solid block's files. The file is
+// is handed out grows as a run of reads without a seek goes on, for a whole ROM or a solid
+// block's files. The file is
 // read in larger windows, so that a small zip costs a read or two. (bench_archive's list of
 // 10,000 zips and its solid 7z keep these sizes.)
 class Source {
@@ -60,6 +61,8 @@ public:
                                                  : source->size();
         if (base + offset < 0)
             return ARCHIVE_FATAL;
+        if (base + offset != source->m_at)
+            source->m_handed = 0; // a new run of reads starts small again
         source->m_at = base + offset;
         return source->m_at;
     }
