@@ -76,7 +76,8 @@ void AboutWindow::buildButtons() {
 }
 
 void AboutWindow::placeOnMainWindow() {
-    move(m_mainWindow->pos());
+    if (platformPlacesWindows()) // elsewhere the compositor places it over the main window
+        move(m_mainWindow->pos());
 }
 
 void AboutWindow::Command2_Click() {

@@ -130,9 +130,11 @@ void FileSelector::fillDrives() {
 }
 
 void FileSelector::placeOnMainWindow() {
-    // 10 twips right of and below the main window's corner.
-    move(m_mainWindow->x() + (10 + kTwipsPerPixel - 1) / kTwipsPerPixel,
-         m_mainWindow->y() + (10 + kTwipsPerPixel - 1) / kTwipsPerPixel);
+    // 10 twips right of and below the main window's corner; where the platform places windows
+    // itself (Wayland), it puts a dialog over its main window.
+    if (platformPlacesWindows())
+        move(m_mainWindow->x() + (10 + kTwipsPerPixel - 1) / kTwipsPerPixel,
+             m_mainWindow->y() + (10 + kTwipsPerPixel - 1) / kTwipsPerPixel);
 }
 
 QString FileSelector::directoryPath() const {
