@@ -13,7 +13,8 @@
 namespace {
 
 // A list file's bytes, written straight into one buffer: lists run to many thousand lines, and
-// a string per line, encoded afterwards, cost more than reading the ROMs.
+// a string per line, encoded afterwards, cost more than reading the ROMs. (bench_romlist and
+// bench_exportprocess keep it.)
 class ListBytes {
 public:
     explicit ListBytes(qsizetype expectedSize) { m_bytes.reserve(expectedSize); }
@@ -129,7 +130,8 @@ qint64 kilobytes(qint64 bytes) {
 
 QString zipName(const QString& fileName) {
     QString base = fileName.chopped(std::min<qsizetype>(3, fileName.size()));
-    // ASCII names, the most, are lower-cased directly; Unicode's case rules cost far more.
+    // ASCII names, the most, are lower-cased directly; Unicode's case rules cost far more
+    // (bench_romlist's page with zip names keeps it).
     if (std::all_of(base.cbegin(), base.cend(), [](QChar c) { return c.unicode() < 0x80; })) {
         for (QChar& c : base)
             if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))

@@ -11,7 +11,7 @@
 
 // The artwork's captions need a bold face at five sizes, which costs start-up more than all
 // the rest of the window's pictures: pictures once drawn are kept as files in the user's
-// cache folder and read back at the next start.
+// cache folder and read back at the next start. (bench_startup keeps this.)
 class ArtworkCache {
 public:
     explicit ArtworkCache(QString folder) : m_folder(std::move(folder)) {}

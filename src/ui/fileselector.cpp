@@ -152,7 +152,7 @@ void FileSelector::setDirectoryPath(const QString& path) {
     const QString clean = QDir::cleanPath(path);
     if (clean == m_dirs->path())
         return;
-    // One read of the folder gives both lists their entries.
+    // One read of the folder gives both lists their entries (bench_romwindow keeps it).
     const FolderContents contents = listFolderContents(clean, m_files->pattern());
     m_dirs->setListing(clean, contents.folders);
     Dir1->setCurrentIndex(m_dirs->index(m_dirs->currentRow()));

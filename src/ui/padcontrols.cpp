@@ -43,7 +43,7 @@ QComboBox* optionList(QWidget* parent, const char* name, const QStringList& item
                       const QString& tip, int y) {
     QComboBox* combo = make<QComboBox>(parent, name, QRect(kLeftX, y, kLeftWidth, 21));
     // Editable as setEditable(true) makes it, but its drop-down list is built when it first
-    // drops down, not before the window first shows.
+    // drops down, not before the window first shows (bench_startup keeps it).
     auto* edit = new QLineEdit(combo);
     edit->setPalette(combo->palette());
     combo->setLineEdit(edit);
