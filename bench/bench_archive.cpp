@@ -8,6 +8,7 @@
 #include "launchfolder.h"
 #include "launchplan.h"
 #include "median.h"
+#include "playwork.h"
 #include "romfolder.h"
 #include "settingsio.h"
 #include "zipbuilder.h"
@@ -23,11 +24,6 @@
 #include <vector>
 
 namespace {
-
-bool write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 template <typename F> double ms(F work) {
     QElapsedTimer timer;
@@ -55,8 +51,8 @@ void listsOfTenThousand() {
     const QByteArray rom = romOf(0x8000, "TETRIS");
     const QByteArray zip = buildZip({{"Game.gb", rom, true}});
     for (int i = 0; i < 10000; ++i)
-        if (!write(plain.filePath(QStringLiteral("Game %1 (World).gb").arg(i)), rom) ||
-            !write(zipped.filePath(QStringLiteral("Game %1 (World).zip").arg(i)), zip))
+        if (!writeBenchFile(plain.filePath(QStringLiteral("Game %1 (World).gb").arg(i)), rom) ||
+            !writeBenchFile(zipped.filePath(QStringLiteral("Game %1 (World).zip").arg(i)), zip))
             fail("the shelves could not be written");
     std::vector<double> plainMs, zippedMs;
     for (int round = 0; round < 7; ++round) {
@@ -76,19 +72,6 @@ void listsOfTenThousand() {
     std::printf("  zips / unzipped     %8.2f   (aim: at most 3)\n", z / p);
 }
 
-double playWork(const LauncherSettings& settings, const QString& cache) {
-    QElapsedTimer timer;
-    timer.start();
-    const RomLocation rom = locateRom(settings.romPath, cache);
-    const LaunchPlan plan = planLaunch(settings, rom);
-    if (plan.stop || !plan.session.launchFolder ||
-        !makeLaunchFolder(*plan.session.launchFolder).isEmpty())
-        fail(plan.stop ? qPrintable(plan.stop->text) : "the launch folder was not made");
-    const double elapsed = timer.nsecsElapsed() / 1e6;
-    sweepLaunchFolder(plan.session.launchFolder->folder);
-    return elapsed;
-}
-
 void theLastRomOfASolidSevenZip() {
     QTemporaryDir dir;
     QList<ArchiveEntry> roms;
@@ -97,9 +80,9 @@ void theLastRomOfASolidSevenZip() {
         roms.append({"Game (V1." + number + ").gb", romOf(1 << 20, "GAME" + number)});
     }
     const QString set = dir.filePath("Game (GoodMerge).7z"), alone = dir.filePath("Game.zip");
-    if (!write(set, buildArchive("7zip", "7zip:compression=lzma2", roms)) ||
-        !write(alone, buildZip({{"Game.gb", roms.last().data, true}})) ||
-        !write(dir.filePath("VGB.EXE"), "MZ"))
+    if (!writeBenchFile(set, buildArchive("7zip", "7zip:compression=lzma2", roms)) ||
+        !writeBenchFile(alone, buildZip({{"Game.gb", roms.last().data, true}})) ||
+        !writeBenchFile(dir.filePath("VGB.EXE"), "MZ"))
         fail("the archives could not be written");
     const QString last = set + "#Game (V1.19).gb";
 

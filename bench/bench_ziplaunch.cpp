@@ -5,6 +5,7 @@
 #include "launchfolder.h"
 #include "launchplan.h"
 #include "median.h"
+#include "playwork.h"
 #include "settingsio.h"
 
 #include "zipbuilder.h"
@@ -17,31 +18,6 @@
 #include <cstdio>
 #include <vector>
 
-namespace {
-
-double playWork(const LauncherSettings& settings, const QString& cache) {
-    QElapsedTimer timer;
-    timer.start();
-    const RomLocation rom = locateRom(settings.romPath, cache);
-    const LaunchPlan plan = planLaunch(settings, rom);
-    if (plan.stop || !plan.session.launchFolder ||
-        !makeLaunchFolder(*plan.session.launchFolder).isEmpty()) {
-        std::fprintf(stderr, "the launch was refused: %s\n",
-                     plan.stop ? qPrintable(plan.stop->text) : "its folder");
-        std::exit(1);
-    }
-    const double ms = timer.nsecsElapsed() / 1e6;
-    sweepLaunchFolder(plan.session.launchFolder->folder);
-    return ms;
-}
-
-bool write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-} // namespace
-
 int main() {
     QTemporaryDir dir;
     // A ROM as ROMs are: code and data that deflate to about half.
@@ -51,7 +27,8 @@ int main() {
     const QString plain = dir.filePath(QStringLiteral("Tetris (World).gb"));
     const QString zipped = dir.filePath(QStringLiteral("Tetris DX (World).zip"));
     const QByteArray zip = buildZip({{"Tetris (World).gb", rom, true}});
-    if (!write(plain, rom) || !write(zipped, zip) || !write(dir.filePath("VGB.EXE"), "MZ"))
+    if (!writeBenchFile(plain, rom) || !writeBenchFile(zipped, zip) ||
+        !writeBenchFile(dir.filePath("VGB.EXE"), "MZ"))
         return 1;
     LauncherSettings settings = firstUseSettings();
     settings.emulatorPath = dir.filePath(QStringLiteral("VGB.EXE"));
