@@ -1,7 +1,7 @@
 #include "flavourcache.h"
 
+#include "appfolders.h"
 #include "hostpath.h"
-#include "launchfolder.h"
 #include "textfile.h"
 
 #include <QDateTime>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "appfolders.h"
 #include "processidentity.h"
 
 #include <QByteArray>
@@ -32,9 +33,6 @@ struct LaunchFolderPlan {
     bool romIsCopy = false;
     QByteArray romCopy;
 };
-
-// Where the launch folders live: $XDG_CACHE_HOME/Zemplo97.
-QString launchCacheRoot();
 
 // Whether another ROM of the folder (*.gb, *.zip or *.7z in any letter case) has this ROM's base
 // name in another letter case: DOS, which ignores case, would give both the same save and palette.

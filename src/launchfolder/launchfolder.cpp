@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <cerrno>
 #include <map>
@@ -81,11 +80,6 @@ bool launchfolder::isOwnFolder(const QString& path) {
 
 bool launchfolder::isOwnRegularFile(const QString& path) {
     return ownedAs(path, S_IFREG);
-}
-
-QString launchCacheRoot() {
-    return joinPath(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation),
-                    QStringLiteral("Zemplo97"));
 }
 
 bool hasLetterCaseTwin(const QString& romPath) {
