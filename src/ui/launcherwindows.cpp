@@ -3,6 +3,7 @@
 #include "aboutwindow.h"
 #include "gamefileselector.h"
 #include "gifselector.h"
+#include "keyboardaccess.h"
 #include "pad.h"
 #include "paletwindow.h"
 #include "romconfigactions.h"
@@ -50,9 +51,15 @@ void LauncherWindows::openWizard() {
     }
     m_pad.hide();
     // Each opening starts afresh from the file; the window goes when it is done.
-    auto* wizard = new PaletWindow(m_pad, m_prompter, [this] { present(about(), m_pad); });
+    auto* wizard = new PaletWindow(m_pad.romPath(), m_pad.font(), m_prompter,
+                                   [this] { present(about(), m_pad); });
     m_wizard = wizard;
-    QObject::connect(wizard, &PaletWindow::finished, wizard, [this, wizard] {
+    QObject::connect(wizard, &PaletWindow::finished, wizard, [this, wizard](bool saved) {
+        m_pad.show();
+        returnKeyboardTo(&m_pad);
+        // A save may have made or removed the file; a cancel leaves the caption as it was.
+        if (saved && !m_pad.romPath().isEmpty())
+            m_pad.refreshDeleteCaption();
         wizard->deleteLater();
         if (m_wizard == wizard)
             m_wizard = nullptr;

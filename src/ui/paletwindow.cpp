@@ -5,7 +5,6 @@
 #include "keyboardaccess.h"
 #include "named.h"
 #include "numberform.h"
-#include "pad.h"
 #include "prompter.h"
 #include "romconfigpath.h"
 #include "windowshape.h"
@@ -48,11 +47,13 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, c
 
 } // namespace
 
-PaletWindow::PaletWindow(Pad& pad, Prompter& prompter, std::function<void()> showAbout)
-    : QDialog(nullptr), m_pad(pad), m_prompter(prompter), m_showAbout(std::move(showAbout)) {
+PaletWindow::PaletWindow(const QString& romPath, const QFont& font, Prompter& prompter,
+                         std::function<void()> showAbout)
+    : QDialog(nullptr), m_romPath(romPath), m_prompter(prompter),
+      m_showAbout(std::move(showAbout)) {
     setObjectName(QStringLiteral("Palet"));
     setWindowTitle(QStringLiteral("Color Scheme Wizard"));
-    setFont(pad.font());
+    setFont(font);
     buildMixer();
     buildSlots();
     buildBottom();
@@ -161,7 +162,7 @@ void PaletWindow::paintSwatch(int slot, const QColor& color) {
 void PaletWindow::Form_Load() {
     HScroll1_Change();
     HScroll4_Change();
-    m_configPath = romConfigPath(m_pad.romPath()).value_or(QString());
+    m_configPath = romConfigPath(m_romPath).value_or(QString());
     const RomPalette palette = readRomConfig(m_configPath);
     if (!palette.error.isEmpty())
         m_prompter.critical(this, messageTitle(MessageTitle::Ouch),
@@ -237,12 +238,7 @@ void PaletWindow::Command19_Click() {
 void PaletWindow::finish(bool saved) {
     m_done = true;
     hide();
-    m_pad.show();
-    returnKeyboardTo(&m_pad);
-    // A save may have made or removed the file; a cancel leaves the caption as it was.
-    if (saved && !m_pad.romPath().isEmpty())
-        m_pad.refreshDeleteCaption();
-    emit finished();
+    emit finished(saved);
 }
 
 void PaletWindow::closeEvent(QCloseEvent* event) {

@@ -7,7 +7,6 @@
 #include <array>
 #include <functional>
 
-class Pad;
 class Prompter;
 class QGroupBox;
 class QLineEdit;
@@ -20,7 +19,9 @@ class QScrollBar;
 class PaletWindow : public QDialog {
     Q_OBJECT
 public:
-    PaletWindow(Pad& pad, Prompter& prompter, std::function<void()> showAbout);
+    // For the ROM at `romPath`, in the main window's font.
+    PaletWindow(const QString& romPath, const QFont& font, Prompter& prompter,
+                std::function<void()> showAbout);
 
     void Form_Load();
     void HScroll1_Change();          // the three colour sliders share one handler
@@ -37,8 +38,8 @@ public:
     QPushButton* slotButton(int slot) const { return m_buttons[slot]; }
 
 signals:
-    // Saved or cancelled: the main window is back and this window can go.
-    void finished();
+    // Saved or cancelled, and hidden: the main window may come back, and this window can go.
+    void finished(bool saved);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -66,10 +67,10 @@ private:
     void buildBottom();
     void setUpKeyboardAndNames();
     void paintSwatch(int slot, const QColor& color);
-    // Back to the main window, the wizard done with.
+    // The wizard done with.
     void finish(bool saved);
 
-    Pad& m_pad;
+    QString m_romPath;
     Prompter& m_prompter;
     std::function<void()> m_showAbout;
     PaletteWizardModel m_model;
