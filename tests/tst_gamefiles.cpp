@@ -44,6 +44,7 @@ private slots:
     void argumentAtStartUp();
     void dropOnTheWindow_data();
     void dropOnTheWindow();
+    void anArchiveOfSeveralInThePathBoxSaysWhereItsRomsAre();
     void frameCloseActsAsCancel_data();
     void frameCloseActsAsCancel();
 
@@ -349,6 +350,19 @@ void GameFilesTest::dropOnTheWindow() {
     QCOMPARE(text("Text1"), romPath.isEmpty() ? QString() : file(romPath));
     QCOMPARE(text("Text6"), genie1);
     QCOMPARE(f->control<QLabel>("Label9")->text(), status);
+    QVERIFY(f->prompter.m_prompts.isEmpty());
+}
+
+// Named without one of its ROMs, an archive of several has no title: the status line says where
+// they are; one of them named as ARCHIVE#ENTRY is a ROM like any other.
+void GameFilesTest::anArchiveOfSeveralInThePathBoxSaysWhereItsRomsAre() {
+    writeFile(file("Set.zip"), buildZip({{"a.gb", romImage("ALPHA", 0, 0)}, {"b.gb", "B"}}));
+    startWith({});
+    f->pad->setRomPath(file("Set.zip"));
+    QCOMPARE(text("Text2"), QString());
+    QVERIFY(f->control<QLabel>("Label9")->text().startsWith("Set.zip holds 2 ROMs: pick one"));
+    f->pad->setRomPath(file("Set.zip") + "#a.gb");
+    QCOMPARE(text("Text2"), QString("ALPHA"));
     QVERIFY(f->prompter.m_prompts.isEmpty());
 }
 

@@ -154,11 +154,18 @@ bool Pad::takeArgument(const QString& argument) {
 
 // ---- Files dropped on the window ----
 
-namespace {
-int romsInArchive(const QString& path) {
-    return isArchivePath(path) ? int(listArchive(path).roms.size()) : 0;
+bool Pad::tellArchiveOfSeveral(const QString& path) {
+    if (!isArchivePath(path))
+        return false;
+    const int roms = int(listArchive(path).roms.size());
+    if (roms < 2)
+        return false;
+    Label9->setText(QStringLiteral("%1 holds %2 ROMs: pick one in the Cartridge Slot's ... "
+                                   "window, where the archive opens like a folder.")
+                        .arg(printable(QFileInfo(path).fileName()))
+                        .arg(roms));
+    return true;
 }
-} // namespace
 
 void Pad::dragEnterEvent(QDragEnterEvent* event) {
     const QList<QUrl> urls = event->mimeData()->urls();
@@ -174,12 +181,7 @@ void Pad::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
     const QString path = urls.first().toLocalFile();
     // An archive of several ROMs is no ROM itself: the ROM window opens it, a ROM at a time.
-    if (const int roms = romsInArchive(path); roms > 1)
-        Label9->setText(QStringLiteral("%1 holds %2 ROMs: pick one in the Cartridge Slot's ... "
-                                       "window, where the archive opens like a folder.")
-                            .arg(printable(QFileInfo(path).fileName()))
-                            .arg(roms));
-    else if (!takeArgument(path))
+    if (!tellArchiveOfSeveral(path) && !takeArgument(path))
         Label9->setText(QStringLiteral(
             "Drop a .gb ROM, a ROM archive (.zip, .7z) or a .Zemplo game file here."));
 }

@@ -57,6 +57,9 @@ public:
     void setEmulatorPath(const QString& path);
     void setBackground(const QString& path);
     void showRomTitle(const QString& title);
+    // Says in the status line that the archive at `path` holds several ROMs, so is no ROM
+    // itself, and where one of them is picked; false, saying nothing, for any other path.
+    bool tellArchiveOfSeveral(const QString& path);
     // The delete button's caption by whether the current ROM's .cfg exists now.
     void refreshDeleteCaption();
 
