@@ -190,6 +190,8 @@ void KeyboardTest::keysDoWhatClicksDo_data() {
         {"About", "Label5", Qt::Key_Return, "mail opened"},
         {"About", "Label1", Qt::Key_Space, "home page opened"},
         {"About", "Command2", Qt::Key_Escape, "cancelled"},
+        {"About", "Command1", Qt::Key_Return, "cancelled"}, // a dialog's button takes Return
+        {"GameFileSelector", "Command2", Qt::Key_Return, "cancelled"},
         {"preview", "Text1", Qt::Key_Escape, "cancelled"},
         {"Palet", "HScroll1", Qt::Key_Right, "#010000"},
         {"Palet", "HScroll4", Qt::Key_Escape, "main window back"},

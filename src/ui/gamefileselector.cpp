@@ -68,7 +68,6 @@ GameFileSelector::GameFileSelector(QWidget* mainWindow, SelectorConfirm select, 
     Command3 = named(new QPushButton(QStringLiteral("Make List..."), this), "Command3",
                      QRect(area.x(), area.y() + 192, area.width(), 26));
     Line2 = line(this, "Line2", QRect(area.x(), area.y() + 228, area.width(), 2));
-    Command3->setAutoDefault(false); // Return presses the button that has the focus
 
     // After the browsing: the header read, then the list export.
     setReadingOrder(this, {"Command2", "Text2", "Text3", "Text4", "Combo1", "Check1", "Command3"});

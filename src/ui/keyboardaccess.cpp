@@ -28,6 +28,25 @@ private:
     std::function<void()> m_action;
 };
 
+// Return and Enter press the push button that has the focus, as Space does. Qt's own way, an
+// auto-default button, would in a dialog also make the first button press on Return from any
+// text box.
+class ReturnPresses : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        static_cast<QPushButton*>(watched)->click();
+        return true;
+    }
+};
+
 } // namespace
 
 void setReadingOrder(QWidget* window, std::initializer_list<const char*> names) {
@@ -44,9 +63,11 @@ void setReadingOrder(QWidget* window, std::initializer_list<const char*> names) 
 }
 
 void pressButtonsOnReturn(QWidget* window) {
-    // Outside a dialog, Qt's buttons take Return only when they are auto-default.
-    for (QPushButton* button : window->findChildren<QPushButton*>())
-        button->setAutoDefault(true);
+    auto* presses = new ReturnPresses(window);
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        button->setAutoDefault(false);
+        button->installEventFilter(presses);
+    }
 }
 
 void nameForScreenReaders(QWidget* control, const QString& name, const QString& description) {

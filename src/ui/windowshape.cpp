@@ -3,10 +3,8 @@
 #include "accessibleinterfaces.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QEvent>
 #include <QGuiApplication>
-#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -92,10 +90,6 @@ void shapeFixedWindow(QWidget* window, QSize size, WindowKind kind) {
     window->installEventFilter(new BackToNormal(window));
     if (kind == WindowKind::Main)
         window->installEventFilter(new KeyboardToOwnWindow(window));
-    // Return presses the button that has the focus, never a default one a dialog would choose.
-    if (qobject_cast<QDialog*>(window))
-        for (QPushButton* button : window->findChildren<QPushButton*>())
-            button->setAutoDefault(false);
 }
 
 void belongToMainWindow(QWidget* window, QWidget* mainWindow) {
