@@ -70,7 +70,7 @@ void AboutWindow::buildButtons() {
         named(new QPushButton(QStringLiteral("Ok..."), this), "Command1", QRect(100, 192, 100, 28));
     connect(Command2, &QPushButton::clicked, this, &AboutWindow::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &AboutWindow::Command1_Click);
-    setReadingOrder(this, {"Label1", "Label5", "Command2", "Command1"});
+    setReadingOrder({Label1, Label5, Command2, Command1});
     pressButtonsOnReturn(this);
     onEscape(this, [this] { Command1_Click(); });
 }

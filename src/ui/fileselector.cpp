@@ -97,7 +97,7 @@ void FileSelector::buildControls(const SelectorSpec& spec, int extraWidth) {
     Command2->setGeometry(246, 258, 120, 30);
     Status = named(new QLabel(this), "Status", QRect(6, 292, kBrowseWidth + extraWidth - 12, 20));
 
-    setReadingOrder(this, {"drive1", "Dir1", "File1", "text1", "COmmand1", "Command2"});
+    setReadingOrder({drive1, Dir1, File1, text1, COmmand1, Command2});
     pressButtonsOnReturn(this);
     onEscape(this, [this] { Command2_Click(); });
     nameForScreenReaders(drive1, QStringLiteral("Drive"));

@@ -70,7 +70,7 @@ GameFileSelector::GameFileSelector(QWidget* mainWindow, SelectorConfirm select, 
     Line2 = line(this, "Line2", QRect(area.x(), area.y() + 228, area.width(), 2));
 
     // After the browsing: the header read, then the list export.
-    setReadingOrder(this, {"Command2", "Text2", "Text3", "Text4", "Combo1", "Check1", "Command3"});
+    setReadingOrder({Command2, Text2, Text3, Text4, Combo1, Check1, Command3});
     pressButtonsOnReturn(this);
     nameForScreenReaders(Text2, QStringLiteral("Title"));
     nameForScreenReaders(Text3, QStringLiteral("Cartridge type"));

@@ -49,13 +49,9 @@ protected:
 
 } // namespace
 
-void setReadingOrder(QWidget* window, std::initializer_list<const char*> names) {
+void setReadingOrder(std::initializer_list<QWidget*> controls) {
     QWidget* previous = nullptr;
-    for (const char* name : names) {
-        QWidget* control = window->findChild<QWidget*>(QString::fromLatin1(name));
-        Q_ASSERT_X(control, "setReadingOrder", name);
-        if (!control)
-            continue;
+    for (QWidget* control : controls) {
         if (previous)
             QWidget::setTabOrder(previous, control);
         previous = control;

@@ -7,9 +7,9 @@
 
 class QWidget;
 
-// Tab walks these controls of the window in this order, Shift+Tab backwards. Controls are named
-// by their object names; the window's other controls take no focus.
-void setReadingOrder(QWidget* window, std::initializer_list<const char*> names);
+// Tab walks these controls of the window in this order, Shift+Tab backwards. The controls are
+// the window's own members, so a name that is wrong does not compile.
+void setReadingOrder(std::initializer_list<QWidget*> controls);
 
 // Return presses the push button that has the focus, as Space does.
 void pressButtonsOnReturn(QWidget* window);

@@ -1,10 +1,15 @@
 // The main window for keyboard and screen-reader users: Tab in reading order, and a name for
 // every control that shows no text of its own.
+#include "elidedbutton.h"
 #include "keyboardaccess.h"
 #include "pad.h"
+#include "picturebox.h"
 #include "statushints.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QScrollBar>
 
 namespace {
 
@@ -61,12 +66,12 @@ QString descriptionOf(const SpokenName& spoken, const QWidget* control) {
 void Pad::setUpKeyboardAndNames() {
     // The top row, the left column top to bottom, the right column top to bottom, then the
     // bottom row left to right.
-    setReadingOrder(this, {"Text1",    "Picture3",  "Text2",    "Combo4",   "Combo5",   "Combo6",
-                           "Combo3",   "Combo1",    "Text3",    "Text5",    "volume",   "Check1",
-                           "Check2",   "Check7",    "Text7",    "Text6",    "Text8",    "Text9",
-                           "Check3",   "Check5",    "Check4",   "ifreq",    "Command2", "Command5",
-                           "text10",   "Picture22", "Text4",    "Picture4", "Check6",   "Picture2",
-                           "Picture9", "Picture8",  "Picture5", "Picture6", "Picture7"});
+    setReadingOrder({Text1,      Picture3,   Text2,      Combo4,     Combo5,     Combo6,
+                     Combo3,     Combo1,     Text3,      Text5,      volume,     Check1,
+                     Check2,     Check7,     Text7,      Text6,      Text8,      Text9,
+                     Check3,     Check5,     Check4,     ifreq,      Command2,   Command5,
+                     text10,     Picture22,  Text4,      Picture4,   Check6,     m_keys.box,
+                     m_load.box, m_save.box, m_play.box, m_quit.box, m_about.box});
     pressButtonsOnReturn(this);
 
     // Every control's status hint is also what a screen reader adds after its name.

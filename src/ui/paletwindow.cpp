@@ -130,15 +130,14 @@ void PaletWindow::buildBottom() {
 
 void PaletWindow::setUpKeyboardAndNames() {
     // The mixer, the four groups of slots in their order, the brightness, then the bottom row.
-    setReadingOrder(this, {"Text2", "HScroll1", "HScroll2", "HScroll3"});
+    setReadingOrder({Text2, HScroll1, HScroll2, HScroll3});
     QWidget* previous = HScroll3;
     for (QPushButton* slot : m_buttons) {
         QWidget::setTabOrder(previous, slot);
         previous = slot;
     }
     QWidget::setTabOrder(previous, HScroll4);
-    setReadingOrder(this,
-                    {"HScroll4", "Command20", "Command21", "Command17", "Command19", "Command18"});
+    setReadingOrder({HScroll4, Command20, Command21, Command17, Command19, Command18});
     pressButtonsOnReturn(this);
     onEscape(this, [this] { Command18_Click(); });
 

@@ -62,7 +62,7 @@ PreviewWindow::PreviewWindow(Prompter& prompter, DosEnvironment& dos, QWidget* m
     Command1->setGeometry(272, 132, 120, 28);
     connect(Command2, &QPushButton::clicked, this, &PreviewWindow::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &PreviewWindow::Command1_Click);
-    setReadingOrder(this, {"Text1", "Command2", "Command1"});
+    setReadingOrder({Text1, Command2, Command1});
     pressButtonsOnReturn(this);
     onEscape(this, [this] { Command1_Click(); });
     shapeFixedWindow(this, QSize(400, 170), WindowKind::Secondary);
