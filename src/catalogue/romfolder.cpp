@@ -10,9 +10,7 @@
 #include <QFile>
 
 #include <algorithm>
-#include <cstring>
 #include <dirent.h>
-#include <strings.h>
 #include <unistd.h>
 
 namespace {

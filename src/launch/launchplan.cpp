@@ -157,9 +157,7 @@ RomLocation locateArchivedRom(const ArchiveRomPath& rom, const QString& cacheRoo
     LaunchFolderPlan folder = planLaunchFolder(rom.archive, cacheRoot, rom.entry);
     folder.romCopy = std::move(read.bytes);
     DosLocation stable{QStringLiteral("D:\\") + folder.romDosName, folder.romDosName, folder.drive};
-    return {stable, std::move(folder),
-            saveNameNotice(perRomFileStem(joinArchiveRomPath(rom.archive, rom.entry)) + ".gb"),
-            std::nullopt};
+    return {stable, std::move(folder), saveNameNotice(perRomFileStem(rom) + ".gb"), std::nullopt};
 }
 
 } // namespace

@@ -41,13 +41,6 @@ std::optional<ArchiveRomPath> archiveRomPath(const QString& path) {
     return isArchivePath(path) ? std::optional(ArchiveRomPath{path, {}}) : std::nullopt;
 }
 
-ArchiveRomPath splitArchiveRomPath(const QString& path) {
-    const qsizetype cut = nextSplit(path, 0);
-    if (cut < 0)
-        return {path, {}};
-    return {path.left(cut - 1), path.mid(cut)};
-}
-
 QString romFilePath(const QString& romPath) {
     const std::optional<ArchiveRomPath> archived = archiveRomPath(romPath);
     return archived ? archived->archive : romPath;
@@ -65,12 +58,15 @@ QString entryBaseName(const QString& entry) {
     return printable(dot > 0 ? name.left(dot) : name);
 }
 
+QString perRomFileStem(const ArchiveRomPath& rom) {
+    if (!rom.entry.isEmpty())
+        return directoryOf(rom.archive) + entryBaseName(rom.entry);
+    return rom.archive.left(rom.archive.lastIndexOf(QLatin1Char('.')));
+}
+
 QString perRomFileStem(const QString& romPath) {
-    if (const std::optional<ArchiveRomPath> archived = archiveRomPath(romPath)) {
-        if (!archived->entry.isEmpty())
-            return directoryOf(archived->archive) + entryBaseName(archived->entry);
-        return romPath.left(romPath.lastIndexOf(QLatin1Char('.')));
-    }
+    if (const std::optional<ArchiveRomPath> archived = archiveRomPath(romPath))
+        return perRomFileStem(*archived);
     const qsizetype dot = romPath.lastIndexOf(QLatin1Char('.'));
     return dot > romPath.lastIndexOf(QLatin1Char('/')) ? romPath.left(dot) : romPath;
 }

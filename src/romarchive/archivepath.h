@@ -32,10 +32,6 @@ struct ArchiveRomPath {
 // taken whether or not it exists, so that its reader can say what is wrong with it.
 std::optional<ArchiveRomPath> archiveRomPath(const QString& path);
 
-// The same without asking the disk, for a path the launcher wrote itself: split after the
-// first ".zip#" or ".7z#".
-ArchiveRomPath splitArchiveRomPath(const QString& path);
-
 // The file that holds the ROM `romPath` names: the archive for ARCHIVE#ENTRY, else the path.
 QString romFilePath(const QString& romPath);
 
@@ -49,3 +45,5 @@ QString entryBaseName(const QString& entry);
 // Where a ROM's own files (palette, saves) live, without their extension: beside a .gb ROM or a
 // one-ROM archive under its base name, beside an archive of several under the entry's.
 QString perRomFileStem(const QString& romPath);
+// The same for a ROM in an archive, already split.
+QString perRomFileStem(const ArchiveRomPath& rom);

@@ -8,8 +8,8 @@ std::optional<QString> romConfigPath(const QString& romPath) {
         return std::nullopt;
     // A ROM in an archive has its palette beside the archive: under the archive's base name
     // when it is the archive's one ROM, under its own when it is one of several.
-    if (archiveRomPath(romPath))
-        return perRomFileStem(romPath) + QStringLiteral(".cfg");
+    if (const std::optional<ArchiveRomPath> archived = archiveRomPath(romPath))
+        return perRomFileStem(*archived) + QStringLiteral(".cfg");
     return romPath.chopped(2) + QStringLiteral("cfg");
 }
 
@@ -18,8 +18,8 @@ QString romBaseName(const QString& romPath) {
     const qsizetype separator =
         std::max(romPath.lastIndexOf(QLatin1Char('/')), romPath.lastIndexOf(QLatin1Char('\\')));
     const QString fileName = romPath.mid(separator + 1);
-    if (archiveRomPath(romPath)) {
-        const QString stem = perRomFileStem(romPath);
+    if (const std::optional<ArchiveRomPath> archived = archiveRomPath(romPath)) {
+        const QString stem = perRomFileStem(*archived);
         return stem.mid(stem.lastIndexOf(QLatin1Char('/')) + 1);
     }
     return fileName.size() <= 3 ? QString() : fileName.chopped(3);

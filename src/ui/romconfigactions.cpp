@@ -22,8 +22,10 @@ void RomConfigActions::Text1_Change() {
     }
     // A file too short to hold a title shows none rather than the last ROM's; an archive of
     // several ROMs has none of its own, and the status line says how to reach them.
-    m_pad.showRomTitle(readCartridgeTitle(rom).value_or(QString()));
-    m_pad.tellArchiveOfSeveral(rom);
+    const std::optional<QString> title = readCartridgeTitle(rom);
+    m_pad.showRomTitle(title.value_or(QString()));
+    if (!title)
+        m_pad.tellArchiveOfSeveral(rom);
     m_pad.refreshDeleteCaption();
 }
 
