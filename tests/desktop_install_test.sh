@@ -15,12 +15,15 @@ for size in 16 32 48 64 128 256; do
     [ -s "$share/icons/hicolor/${size}x${size}/apps/zemplo97.png" ] || fail "no ${size}px icon"
 done
 # The installed program finds its window module and shows the window.
-mkdir -p "$tmp/config/Zemplo97"
+mkdir -p "$tmp/config/Zemplo97" "$tmp/cache/Zemplo97/artwork-0123456789ab"
+# Pictures an older version kept at run time go; nothing else of the cache does.
+touch "$tmp/cache/Zemplo97/artwork-0123456789ab/logo.rgba" "$tmp/cache/Zemplo97/notes.txt"
 printf '[Startup]\nVersion=262\nVGB-DOS=/bin/true\n' >"$tmp/config/Zemplo97/Zemplo97.ini"
 painted="$(QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$tmp/config" XDG_CACHE_HOME="$tmp/cache" \
     ZEMPLO_REPORT_FIRST_PAINT=1 timeout 60 "$tmp/prefix/bin/zemplo97" 2>&1)" || true
 [ "$painted" = "first-paint" ] || fail "the installed window: $painted"
-ls "$tmp"/cache/Zemplo97/artwork-*/logo.rgba >/dev/null || fail "the drawn pictures were not kept"
+[ ! -e "$tmp/cache/Zemplo97/artwork-0123456789ab" ] || fail "an older version's pictures stayed"
+[ -e "$tmp/cache/Zemplo97/notes.txt" ] || fail "the cache lost a file that was not a picture"
 desktop-file-validate "$share/applications/org.example.zemplo97.desktop" || fail "desktop entry"
 [ -s "$share/man/man1/zemplo97.1.gz" ] || fail "no manual page"
 [ -s "$share/metainfo/org.example.zemplo97.metainfo.xml" ] || fail "no metainfo"

@@ -1,4 +1,5 @@
 #include "fileexist.h"
+#include "formerpictures.h"
 #include "nameorder.h"
 
 #include <QDir>
@@ -11,6 +12,8 @@
 class FilesTest : public QObject {
     Q_OBJECT
 private slots:
+    void formerPictureFoldersGo_data();
+    void formerPictureFoldersGo();
     void nameOrder_data();
     void nameOrder();
     void fileExist_data();
@@ -88,6 +91,47 @@ void FilesTest::nameOrder() {
     for (const qsizetype at : ::nameOrder(shuffled))
         names << shuffled[at];
     QCOMPARE(names, ordered);
+}
+
+// The pictures older versions kept in the cache go, and nothing else of it: each row is what
+// stands at artwork-old, and whether it is gone after.
+void FilesTest::formerPictureFoldersGo_data() {
+    QTest::addColumn<QString>("other");
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("an older build's pictures") << "pictures" << true;
+    QTest::newRow("a link to a folder of pictures") << "link" << false;
+    QTest::newRow("a launch folder") << "launch" << false;
+    QTest::newRow("a file of the user's among pictures") << "mixed" << false;
+    QTest::newRow("a file") << "file" << false;
+}
+
+void FilesTest::formerPictureFoldersGo() {
+    QFETCH(QString, other);
+    QFETCH(bool, removed);
+    QTemporaryDir cache, elsewhere;
+    const QString old = cache.filePath("artwork-old");
+    if (other == "link") {
+        touch(elsewhere.filePath("logo.rgba"));
+        QVERIFY(QFile::link(elsewhere.path(), old));
+    } else if (other == "file") {
+        touch(old);
+    } else {
+        QVERIFY(QDir().mkpath(old));
+    }
+    if (other == "pictures" || other == "mixed")
+        touch(old + "/logo.rgba");
+    if (other == "mixed")
+        touch(old + "/notes.txt");
+    if (other == "launch") {
+        touch(elsewhere.filePath("Tetris (World).gb"));
+        QVERIFY(QFile::link(elsewhere.filePath("Tetris (World).gb"), old + "/TETRISWO.GB"));
+    }
+    touch(cache.filePath("dosbox-flavours.txt"));
+    const QStringList outside = QDir(elsewhere.path()).entryList(QDir::Files);
+    removeFormerPictureFolders(cache.path());
+    QCOMPARE(QFileInfo::exists(old), !removed);
+    QVERIFY(QFileInfo::exists(cache.filePath("dosbox-flavours.txt")));
+    QCOMPARE(QDir(elsewhere.path()).entryList(QDir::Files), outside); // nothing followed a link
 }
 
 QTEST_APPLESS_MAIN(FilesTest)

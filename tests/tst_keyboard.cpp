@@ -10,7 +10,6 @@
 #include "recordingopener.h"
 #include "romimage.h"
 #include "scratchfolder.h"
-#include "statushints.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -267,22 +266,22 @@ void KeyboardTest::keysDoWhatClicksDo() {
 void KeyboardTest::focusLightsAnImageButtonAndShowsItsHint() {
     QWidget* pad = open("Pad");
     focusOn(pad, "Picture8");
-    QVERIFY(f->pad->showsOnImage("Picture8"));
-    QCOMPARE(control<QLabel>(pad, "Label9")->text(), statusHint("Picture8"));
+    QVERIFY(f->lit("Picture8"));
+    QCOMPARE(control<QLabel>(pad, "Label9")->text(), f->pad->statusHintOf(f->control("Picture8")));
     press(Qt::Key_Tab); // onto play: save rests, play lights with its raised bevel
-    QVERIFY(!f->pad->showsOnImage("Picture8"));
-    QVERIFY(f->pad->showsOnImage("Picture5"));
-    QCOMPARE(f->pad->bevelOf("Picture5")->color(0), QColor(0xE0, 0xE0, 0xE0));
-    QCOMPARE(control<QLabel>(pad, "Label9")->text(), statusHint("Picture5"));
+    QVERIFY(!f->lit("Picture8"));
+    QVERIFY(f->lit("Picture5"));
+    QCOMPARE(f->bevel("Picture5")->color(0), QColor(0xE0, 0xE0, 0xE0));
+    QCOMPARE(control<QLabel>(pad, "Label9")->text(), f->pad->statusHintOf(f->control("Picture5")));
     // The key held down shows the pressed bevel; nothing starts before it is let go.
     QTest::keyPress(QApplication::focusWidget(), Qt::Key_Space);
-    QCOMPARE(f->pad->bevelOf("Picture5")->width(0), 2);
+    QCOMPARE(f->bevel("Picture5")->width(0), 2);
     QVERIFY(f->dos.m_sessions.isEmpty());
     QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Space);
     QCOMPARE(f->dos.m_sessions.size(), 1);
     press(Qt::Key_Tab);
-    QVERIFY(!f->pad->showsOnImage("Picture5"));
-    QCOMPARE(f->pad->bevelOf("Picture5")->color(0), QColor(Qt::black));
+    QVERIFY(!f->lit("Picture5"));
+    QCOMPARE(f->bevel("Picture5")->color(0), QColor(Qt::black));
 }
 
 // ---- Screen readers ----
@@ -310,7 +309,7 @@ void KeyboardTest::everyActionableControlHasARoleAndAName() {
         QVERIFY2(!spoken->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(what));
         if (qobject_cast<PictureBox*>(c)) {
             QCOMPARE(spoken->role(), QAccessible::PushButton);
-            QCOMPARE(spoken->text(QAccessible::Description), statusHint(c->objectName()));
+            QCOMPARE(spoken->text(QAccessible::Description), f->pad->statusHintOf(c));
         }
         ++checked;
     }

@@ -1,11 +1,10 @@
-#include "artworkcache.h"
 #include "elidedbutton.h"
+#include "imagebutton.h"
 #include "padfixture.h"
 #include "picturebox.h"
 #include "previewwindow.h"
 #include "settingbindings.h"
 #include "settingsio.h"
-#include "statushints.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -57,12 +56,8 @@ private slots:
     void quitThatCannotSaveOffersRetry();
     void closeBoxSavesNothing();
     void romArgumentTaken();
-    void keptPictures_data();
-    void keptPictures();
 
     // ---- Hover, hints and captions ----
-    void keptPicturesOfOtherBuildsGo_data();
-    void keptPicturesOfOtherBuildsGo();
     void hoverSequences();
     void statusHints_data();
     void statusHints();
@@ -245,135 +240,40 @@ void PadTest::romArgumentTaken() {
 
 // ---- Hover, hints and captions ----
 
-// A picture kept by an earlier start is read back; anything else where it is kept is drawn anew.
-void PadTest::keptPictures_data() {
-    QTest::addColumn<QString>("kept");
-    QTest::addColumn<bool>("drawn");
-    QTest::newRow("nothing yet") << "" << true;
-    QTest::newRow("kept before") << "kept" << false;
-    QTest::newRow("another size") << "other size" << true;
-    QTest::newRow("cut short") << "cut short" << true;
-    QTest::newRow("not a kept picture") << "bad mark" << true;
-    QTest::newRow("a folder in its place") << "folder" << true;
-}
-
-void PadTest::keptPictures() {
-    QFETCH(QString, kept);
-    QFETCH(bool, drawn);
-    QTemporaryDir dir;
-    const QSize size(3, 2);
-    const auto filled = [](QSize s, Qt::GlobalColor color) {
-        QPixmap pixmap(s);
-        pixmap.fill(color);
-        return pixmap;
-    };
-    if (!kept.isEmpty() && kept != "folder") {
-        const QSize keptSize = kept == "other size" ? QSize(2, 3) : size;
-        ArtworkCache earlier(dir.path());
-        earlier.picture("p", keptSize, [&] { return filled(keptSize, Qt::red); });
-        QCOMPARE(earlier.save(), QString());
-    }
-    QFile file(dir.filePath("p.rgba"));
-    if (kept == "cut short")
-        QVERIFY(file.resize(file.size() - 1));
-    if (kept == "bad mark") {
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        file.write("X");
-        file.close();
-    }
-    if (kept == "folder")
-        QVERIFY(QDir(dir.path()).mkdir("p.rgba"));
-
-    int draws = 0;
-    ArtworkCache cache(dir.path());
-    const QPixmap got = cache.picture("p", size, [&] {
-        ++draws;
-        return filled(size, Qt::blue);
-    });
-    QCOMPARE(draws, drawn ? 1 : 0);
-    QCOMPARE(got.size(), size);
-    QCOMPARE(got.toImage().pixelColor(2, 1), QColor(drawn ? Qt::blue : Qt::red));
-}
-
-// Keeping this build's pictures removes the folders of older builds' pictures, and nothing
-// else of the cache: each row is what stands at artwork-old, and whether it is gone after.
-void PadTest::keptPicturesOfOtherBuildsGo_data() {
-    QTest::addColumn<QString>("other");
-    QTest::addColumn<bool>("removed");
-    QTest::newRow("another build's pictures") << "pictures" << true;
-    QTest::newRow("a link to a folder of pictures") << "link" << false;
-    QTest::newRow("a launch folder") << "launch" << false;
-    QTest::newRow("a file of the user's among pictures") << "mixed" << false;
-    QTest::newRow("a file") << "file" << false;
-}
-
-void PadTest::keptPicturesOfOtherBuildsGo() {
-    QFETCH(QString, other);
-    QFETCH(bool, removed);
-    QTemporaryDir cache, elsewhere;
-    const QString old = cache.filePath("artwork-old");
-    if (other == "link") {
-        touch(elsewhere.filePath("logo.rgba"));
-        QVERIFY(QFile::link(elsewhere.path(), old));
-    } else if (other == "file") {
-        touch(old);
-    } else {
-        QVERIFY(QDir().mkpath(old));
-    }
-    if (other == "pictures" || other == "mixed")
-        touch(old + "/logo.rgba");
-    if (other == "mixed")
-        touch(old + "/notes.txt");
-    if (other == "launch") {
-        touch(elsewhere.filePath("Tetris (World).gb"));
-        QVERIFY(QFile::link(elsewhere.filePath("Tetris (World).gb"), old + "/TETRISWO.GB"));
-    }
-    touch(cache.filePath("dosbox-flavours.txt"));
-    const QStringList outside = QDir(elsewhere.path()).entryList(QDir::Files);
-    ArtworkCache current(cache.filePath("artwork-new"));
-    current.picture("p", QSize(2, 2), [] { return QPixmap(2, 2); });
-    QCOMPARE(current.save(), QString());
-    QCOMPARE(QFileInfo::exists(old), !removed);
-    QVERIFY(QFileInfo::exists(cache.filePath("artwork-new/p.rgba")));
-    QVERIFY(QFileInfo::exists(cache.filePath("dosbox-flavours.txt")));
-    QCOMPARE(QDir(elsewhere.path()).entryList(QDir::Files), outside); // nothing followed a link
-}
-
 void PadTest::hoverSequences() {
     QVERIFY(f->pad->Form_Load(QString()));
     f->pad->show();
-    Pad& pad = *f->pad;
-    Bevel* play = pad.bevelOf("Picture5");
-    Bevel* quit = pad.bevelOf("Picture6");
+    Bevel* play = f->bevel("Picture5");
+    Bevel* quit = f->bevel("Picture6");
     const QColor light(0xE0, 0xE0, 0xE0), dark(0x40, 0x40, 0x40), black(0, 0, 0);
 
     moveOver(f->control("Picture5"));
-    QVERIFY(pad.showsOnImage("Picture5"));
+    QVERIFY(f->lit("Picture5"));
     QCOMPARE(play->color(0), light);
     QCOMPARE(play->color(2), dark);
     // Straight from play to quit: play rests, quit rises, in one event.
     moveOver(f->control("Picture6"));
-    QVERIFY(!pad.showsOnImage("Picture5"));
+    QVERIFY(!f->lit("Picture5"));
     QCOMPARE(play->color(0), black);
-    QVERIFY(pad.showsOnImage("Picture6"));
+    QVERIFY(f->lit("Picture6"));
     QCOMPARE(quit->color(1), light);
     QCOMPARE(quit->color(3), dark);
     // Save then load: the load handler rests only the keys button.
     moveOver(f->control("Picture8"));
     moveOver(f->control("Picture9"));
-    QVERIFY(pad.showsOnImage("Picture8"));
-    QVERIFY(pad.showsOnImage("Picture9"));
-    QVERIFY(pad.showsOnImage("Picture6")); // nothing on the way rested it
+    QVERIFY(f->lit("Picture8"));
+    QVERIFY(f->lit("Picture9"));
+    QVERIFY(f->lit("Picture6")); // nothing on the way rested it
     moveOver(f->control("Picture7"));
-    QVERIFY(pad.showsOnImage("Picture7"));
-    QVERIFY(!pad.showsOnImage("Picture6"));
-    QCOMPARE(pad.bevelOf("Picture7")->color(0), light);
+    QVERIFY(f->lit("Picture7"));
+    QVERIFY(!f->lit("Picture6"));
+    QCOMPARE(f->bevel("Picture7")->color(0), light);
     // Bare window area rests everything.
     moveOver(f->pad.get());
     for (const char* name :
          {"Picture2", "Picture5", "Picture6", "Picture7", "Picture8", "Picture9"})
-        QVERIFY2(!pad.showsOnImage(name), name);
-    for (Bevel* bevel : {play, quit, pad.bevelOf("Picture7")})
+        QVERIFY2(!f->lit(name), name);
+    for (Bevel* bevel : {play, quit, f->bevel("Picture7")})
         for (int line = 0; line < 4; ++line)
             QCOMPARE(bevel->color(line), black);
 }
@@ -417,7 +317,7 @@ void PadTest::everyControlShowsItsOwnHint() {
             continue;
         f->control<QLabel>("Label9")->setText("(kept)");
         moveOver(control);
-        const QString hint = statusHint(control->objectName());
+        const QString hint = f->pad->statusHintOf(control);
         QCOMPARE(labelText(*f), hint.isNull() ? QString("(kept)") : hint);
         hinted += !hint.isNull();
     }
@@ -428,7 +328,8 @@ void PadTest::everyControlShowsItsOwnHint() {
 void PadTest::everyMemberBoundToOneControl() {
     LauncherSettings written;
     int n = 0;
-    for (const SettingBinding& binding : settingBindings())
+    const SettingBindings& bindings = f->pad->settingBindings();
+    for (const SettingBinding& binding : bindings)
         std::visit(
             [&](auto member) {
                 using M = decltype(member);
@@ -440,23 +341,24 @@ void PadTest::everyMemberBoundToOneControl() {
                 else if constexpr (std::is_same_v<M, int LauncherSettings::*>)
                     written.*member = 1 + n % 14;
             },
-            binding.field);
-    writeBoundControls(*f->pad, written, [](const SettingField&) { return true; });
+            binding.field());
+    writeBoundControls(bindings, written, [](const SettingField&) { return true; });
     LauncherSettings read;
-    readBoundControls(*f->pad, read);
+    readBoundControls(bindings, read);
     QSet<QString> controls;
-    for (const SettingBinding& binding : settingBindings()) {
-        QVERIFY2(f->pad->findChild<QWidget*>(binding.control), binding.control);
-        controls << binding.control;
+    for (const SettingBinding& binding : bindings) {
+        const QByteArray name = binding.control()->objectName().toLatin1();
+        QCOMPARE(binding.control()->window(), f->pad.get());
+        controls << name;
         std::visit(
             [&](auto member) {
                 if constexpr (!std::is_same_v<decltype(member), std::monostate> &&
                               !std::is_same_v<decltype(member), double LauncherSettings::*>)
-                    QVERIFY2(read.*member == written.*member, binding.control);
+                    QVERIFY2(read.*member == written.*member, name);
             },
-            binding.field);
+            binding.field());
     }
-    QCOMPARE(controls.size(), int(settingBindings().size()));
+    QCOMPARE(controls.size(), int(bindings.size()));
 }
 
 void PadTest::bareWindowHint() {
@@ -478,7 +380,7 @@ void PadTest::statusLineSaysReadyWhenTheWindowOpens() {
     QVERIFY(f->pad->focusWidget());
     QCOMPARE(labelText(*f), QString("Ready..."));
     QTest::keyClick(f->pad->focusWidget(), Qt::Key_Tab);
-    QCOMPARE(labelText(*f), statusHint(f->pad->focusWidget()->objectName()));
+    QCOMPARE(labelText(*f), f->pad->statusHintOf(f->pad->focusWidget()));
     QVERIFY(labelText(*f) != "Ready...");
 }
 
@@ -543,7 +445,7 @@ void PadTest::dragsReachTheControls() {
 
 void PadTest::playPressBevel() {
     f->pad->show();
-    Bevel* play = f->pad->bevelOf("Picture5");
+    Bevel* play = f->bevel("Picture5");
     QWidget* button = f->control("Picture5");
     moveOver(button);
     QTest::mousePress(button, Qt::LeftButton);

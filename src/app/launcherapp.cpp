@@ -2,9 +2,8 @@
 #include "messagetitles.h"
 
 #include "accessibleinterfaces.h"
-#include "artwork.h"
-#include "artworkcache.h"
 #include "dosboxenvironment.h"
+#include "formerpictures.h"
 #include "inisettingsstore.h"
 #include "launcherwindows.h"
 #include "launchfolder.h"
@@ -41,12 +40,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && m_then) {
             watched->removeEventFilter(this);
-            // For the start-up benchmark: the first paint, told as it happens.
+            QMetaObject::invokeMethod(this, std::exchange(m_then, {}), Qt::QueuedConnection);
+            // For the start-up benchmark: the first paint, told as it happens; what waited for
+            // it is done before the program ends.
             if (qEnvironmentVariableIsSet("ZEMPLO_REPORT_FIRST_PAINT")) {
                 QTextStream(stdout) << "first-paint" << Qt::endl;
                 QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
             }
-            QMetaObject::invokeMethod(this, std::exchange(m_then, {}), Qt::QueuedConnection);
         }
         return false;
     }
@@ -107,8 +107,7 @@ int runLauncherWindow(int& argc, char** argv, const QStringList& words) {
     QtProcessStarter starter;
     DosBoxEnvironment dos(starter);
     DesktopUrlOpener urlOpener;
-    ArtworkCache artworkCache(artworkCacheFolder());
-    Pad pad({prompter, store, dos, &artworkCache});
+    Pad pad({prompter, store, dos});
     LauncherWindows windows(pad, urlOpener, prompter);
     pad.setWindows(windows.padWindows());
     QObject::connect(&pad, &Pad::quitRequested, &app, &QCoreApplication::quit);
@@ -121,14 +120,14 @@ int runLauncherWindow(int& argc, char** argv, const QStringList& words) {
 
     if (!pad.Form_Load(argumentText(words)))
         return 0;
-    // The icon is drawn in code and pictures drawn anew are kept: the window's content comes
-    // first. Pictures drawn later (a button first lit) are kept when the program ends.
-    const AfterFirstPaint afterFirstPaint(&pad, [&artworkCache] {
-        QApplication::setWindowIcon(QIcon(QPixmap::fromImage(artwork::appIcon(64))));
-        artworkCache.save();
+    // The window's content comes first; then its icon, and the pictures older versions kept
+    // in the cache go.
+    const AfterFirstPaint afterFirstPaint(&pad, [] {
+        QIcon icon(QStringLiteral(":/pictures/icon.png"));
+        icon.addFile(QStringLiteral(":/pictures/icon@2x.png"));
+        QApplication::setWindowIcon(icon);
+        removeFormerPictureFolders(launchCacheRoot());
     });
-    QObject::connect(&app, &QCoreApplication::aboutToQuit,
-                     [&artworkCache] { artworkCache.save(); });
     pad.show();
     tellSweep(sweepLaunchFolders(launchCacheRoot()));
     return app.exec();

@@ -1,7 +1,7 @@
 #pragma once
 
 // The 88 x 31 banner of the ROM list page, drawn by the program's artwork
-// (zemplo97-icons --badge-header writes this file anew), so the page needs
+// (zemplo97-pictures --badge-header writes this file anew), so the page needs
 // nothing from outside itself.
 inline constexpr char kBadgeDataAddress[] =
     "data:image/png;base64,"

@@ -82,3 +82,8 @@ void returnKeyboardTo(QWidget* mainWindow) {
     if (mainWindow->isVisible())
         mainWindow->activateWindow();
 }
+
+bool focusMovedByUser(Qt::FocusReason reason) {
+    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+           reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <Qt>
 
 #include <functional>
 #include <initializer_list>
@@ -10,6 +11,9 @@ class QWidget;
 // Tab walks these controls of the window in this order, Shift+Tab backwards. The controls are
 // the window's own members, so a name that is wrong does not compile.
 void setReadingOrder(std::initializer_list<QWidget*> controls);
+
+// The user moved the focus (Tab, a click, a shortcut), rather than a window opening or closing.
+bool focusMovedByUser(Qt::FocusReason reason);
 
 // Return presses the push button that has the focus, as Space does.
 void pressButtonsOnReturn(QWidget* window);

@@ -5,6 +5,7 @@
 #include "dosboxenvironment.h"
 #include "elidedbutton.h"
 #include "fileexist.h"
+#include "imagebutton.h"
 #include "gameconfigfile.h"
 #include "launchplan.h"
 #include "numberform.h"
@@ -17,7 +18,6 @@
 #include "romconfigpath.h"
 #include "settingbindings.h"
 #include "settingsio.h"
-#include "statushints.h"
 #include "twips.h"
 #include "version.h"
 #include "windowshape.h"
@@ -64,17 +64,19 @@ Pad::Pad(PadServices services, QWidget* parent) : QWidget(parent), m_services(se
     buildLeftFrames();
     buildRightFrames();
     buildButtonRow();
+    bindSettings();
+    setUpStatusHints();
     watchMouseMoves();
     setUpKeyboardAndNames();
 
-    connect(m_keys.box, &PictureBox::clicked, this, &Pad::Picture2_Click);
-    connect(m_load.box, &PictureBox::clicked, this, &Pad::Picture9_Click);
-    connect(m_save.box, &PictureBox::clicked, this, &Pad::Picture8_Click);
-    connect(m_play.box, &PictureBox::clicked, this, &Pad::Picture5_Click);
-    connect(m_play.box, &PictureBox::pressed, this, &Pad::Picture5_MouseDown);
-    connect(m_play.box, &PictureBox::released, this, &Pad::Picture5_MouseUp);
-    connect(m_quit.box, &PictureBox::clicked, this, &Pad::Picture6_Click);
-    connect(m_about.box, &PictureBox::clicked, this, &Pad::Picture7_Click);
+    connect(Picture2, &PictureBox::clicked, this, &Pad::Picture2_Click);
+    connect(Picture9, &PictureBox::clicked, this, &Pad::Picture9_Click);
+    connect(Picture8, &PictureBox::clicked, this, &Pad::Picture8_Click);
+    connect(Picture5, &PictureBox::clicked, this, &Pad::Picture5_Click);
+    connect(Picture5, &PictureBox::pressed, this, &Pad::Picture5_MouseDown);
+    connect(Picture5, &PictureBox::released, this, &Pad::Picture5_MouseUp);
+    connect(Picture6, &PictureBox::clicked, this, &Pad::Picture6_Click);
+    connect(Picture7, &PictureBox::clicked, this, &Pad::Picture7_Click);
     connect(Picture3, &PictureBox::clicked, this, &Pad::Picture3_Click);
     connect(Picture4, &PictureBox::clicked, this, &Pad::Picture4_Click);
     connect(Picture22, &PictureBox::clicked, this, &Pad::Picture22_Click);
@@ -108,8 +110,8 @@ bool Pad::Form_Load(const QString& argument) {
     KeysOFF();
     playOFF();
     QuitOFF();
-    m_about.bevel->setLook(Bevel::Look::Rest);
-    Label9->setText(readyHint());
+    HelpOFF();
+    Label9->setText(QStringLiteral("Ready..."));
 
     SettingsStore& store = m_services.store;
     if (isFirstUse(store)) {
@@ -207,9 +209,23 @@ void Pad::closeEvent(QCloseEvent* event) {
     emit closedWithoutSaving();
 }
 
+void Pad::bindSettings() {
+    using S = LauncherSettings;
+    m_bindings = {
+        {&S::emulatorPath, Text4}, {&S::video, Combo4},      {&S::sound, Combo5},
+        {&S::stereo, Combo6},      {&S::buttons, Combo3},    {&S::volume, volume},
+        {&S::autoA, Check1},       {&S::autoB, Check2},      {&S::joypadOff, Check7},
+        {&S::ifreq, ifreq},        {&S::vblank, Text3},      {&S::uperiod, Text5},
+        {&S::keyMap, Text7},       {&S::background, text10}, {&S::noCrc, Check3},
+        {&S::silentStart, Check5}, {&S::noDelay, Check4},    {&S::colorScheme, Combo1},
+        {&S::romPath, Text1},      {&S::romName, Text2},     {&S::genie1, Text6},
+        {&S::genie2, Text8},       {&S::genie3, Text9},      {&S::previewMode, Check6},
+    };
+}
+
 LauncherSettings Pad::settings() const {
     LauncherSettings s;
-    readBoundControls(*this, s);
+    readBoundControls(m_bindings, s);
     // Where the platform cannot tell where the window stands (Wayland), the stored position is
     // kept as it was read: a made-up one would lose the place a user kept on X11.
     const bool unmoved = !platformPlacesWindows() || pos() == m_placedAt;
@@ -219,7 +235,7 @@ LauncherSettings Pad::settings() const {
 }
 
 void Pad::applySettings(const LauncherSettings& s) {
-    writeBoundControls(*this, s, isStoredSetting);
+    writeBoundControls(m_bindings, s, isStoredSetting);
     moveOntoScreen(s.left, s.top);
     showListStarts();
 }
@@ -266,7 +282,7 @@ bool Pad::loadGameConfiguration(const QString& path) {
         return false;
     }
     const LauncherSettings& s = *read.settings;
-    writeBoundControls(*this, s, isGameFileSetting);
+    writeBoundControls(m_bindings, s, isGameFileSetting);
     showListStarts();
     // Last, with everything else in place: the ROM path check reads the ROM's own title over
     // the file's. The same path again would not signal a change, so the check is run here.

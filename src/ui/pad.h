@@ -1,9 +1,10 @@
 #pragma once
 
-#include "bevel.h"
 #include "launchersettings.h"
 #include "padwindows.h"
+#include "settingbindings.h"
 
+#include <QHash>
 #include <QPointer>
 #include <QWidget>
 
@@ -11,14 +12,15 @@
 #include <memory>
 #include <optional>
 
-class ArtworkCache;
 class DosEnvironment;
+class ImageButton;
 class PictureBox;
 class PreviewWindow;
 class Prompter;
 class SettingsStore;
 class QCheckBox;
 class QComboBox;
+class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -30,7 +32,6 @@ struct PadServices {
     Prompter& prompter;
     SettingsStore& store;
     DosEnvironment& dos;
-    ArtworkCache* artwork = nullptr; // none: every picture is drawn
 };
 
 // The main window: every launcher setting in one control each, the image buttons and the
@@ -70,9 +71,11 @@ public:
     // The command-line preview; null until a launch in preview mode first shows it.
     PreviewWindow* previewWindow() const { return m_preview.get(); }
 
-    // Image-button states, for whoever needs to know what is lit.
-    bool showsOnImage(const QString& pictureName) const;
-    Bevel* bevelOf(const QString& pictureName) const;
+    // Each setting with the control that shows it.
+    const SettingBindings& settingBindings() const { return m_bindings; }
+    // What the status line says with the mouse over `control`; null for a control that leaves
+    // it as it is.
+    QString statusHintOf(const QWidget* control) const;
 
     // The program's argument, or a file dropped on the window: a game configuration file is
     // read, a ROM path taken. False for anything else.
@@ -115,17 +118,6 @@ private:
     bool answeredAlready(const QMouseEvent& move);
     std::optional<HoverMove> m_lastHoverMove;
 
-    struct ImageButton {
-        PictureBox* box = nullptr;
-        QLabel* offStore = nullptr; // the never-visible picture boxes that hold the images
-        QLabel* onStore = nullptr;  // filled when the button first lights: not for the first paint
-        std::function<QPixmap()> drawOnImage;
-        std::unique_ptr<Bevel> bevel;
-        bool on = false;
-    };
-
-    // A picture of the window's artwork, read back from the cache when there is one.
-    QPixmap picture(const QString& name, QSize size, const std::function<QPixmap()>& draw);
     // Construction, one group of controls at a time.
     void buildLogo();
     void buildCartridgeRow();
@@ -133,13 +125,13 @@ private:
     void buildLeftFrames();
     void buildRightFrames();
     void buildButtonRow();
-    void buildImageButton(ImageButton& button, const struct ImageButtonSpec& spec);
+    void bindSettings();
+    void setUpStatusHints();
     void watchMouseMoves();
     // Tab in reading order, and what a screen reader says of each control.
     void setUpKeyboardAndNames();
 
     // Image-button procedures.
-    void setImage(ImageButton& button, bool on);
     void KeysOFF();
     void KeysON();
     void LoadsOFF();
@@ -153,16 +145,13 @@ private:
     void HelpOFF();
 
     void Form_MouseMove();
-    void controlMouseMove(const QString& name);
+    void controlMouseMove(const QWidget* control);
     void Picture2_MouseMove();
     void Picture9_MouseMove();
     void Picture8_MouseMove();
     void Picture5_MouseMove();
     void Picture6_MouseMove();
     void Picture7_MouseMove();
-    // An image button's mouse-move handler and its OFF procedure; null for other controls.
-    struct ButtonProcedures;
-    static const ButtonProcedures* proceduresOf(const QString& name);
     void Picture5_MouseDown();
     void Picture5_MouseUp();
     void ifreq_Change();
@@ -182,6 +171,8 @@ private:
     double m_placedTopTwips = 0;
     std::unique_ptr<PreviewWindow> m_preview;
     QPointer<QWidget> m_focusBeforeDialog;
+    SettingBindings m_bindings;
+    QHash<const QWidget*, QString> m_hints;
 
     // Controls, named as the user knows them from the window's hints and the settings file.
     // Tests and tools find them by these names.
@@ -231,12 +222,11 @@ private:
     PictureBox* Picture4 = nullptr;   // select the emulator
     QGroupBox* Frame13 = nullptr;     // "Command line"
     QCheckBox* Check6 = nullptr;      // preview mode
+    ImageButton* Picture2 = nullptr;  // keys help
+    ImageButton* Picture9 = nullptr;  // load a game file
+    ImageButton* Picture8 = nullptr;  // save a game file
+    ImageButton* Picture5 = nullptr;  // play
+    ImageButton* Picture6 = nullptr;  // quit and save the settings
+    ImageButton* Picture7 = nullptr;  // About
     QLabel* Label9 = nullptr;         // status line
-
-    ImageButton m_keys;  // Picture2
-    ImageButton m_load;  // Picture9
-    ImageButton m_save;  // Picture8
-    ImageButton m_play;  // Picture5
-    ImageButton m_quit;  // Picture6
-    ImageButton m_about; // Picture7
 };

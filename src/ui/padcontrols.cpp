@@ -2,13 +2,13 @@
 // 60 twips (4 px) and is 2295 twips (153 px) wide, the right one starts at 2460 twips (164 px)
 // and is 3855 twips (257 px) wide.
 #include "accessibleinterfaces.h"
-#include "artwork.h"
-#include "artworkcache.h"
 #include "elidedbutton.h"
 #include "horizontalscrollbar.h"
+#include "imagebutton.h"
 #include "named.h"
 #include "pad.h"
 #include "picturebox.h"
+#include "pictures.h"
 #include "twips.h"
 
 #include <QCheckBox>
@@ -64,7 +64,7 @@ QScrollBar* slider(QWidget* parent, const char* name, int maximum, const QRect& 
 PictureBox* selectButton(QWidget* parent, const char* name, const QPoint& at) {
     PictureBox* box = new PictureBox(QString::fromLatin1(name), parent);
     box->setGeometry(QRect(at, QSize(16, 13)));
-    box->setPixmap(artwork::selectPicture());
+    box->setPixmap(windowPicture(QStringLiteral("select"), parent->devicePixelRatioF()));
     box->setToolTip(QStringLiteral("Click to select..."));
     box->setCursor(Qt::PointingHandCursor);
     return box;
@@ -76,13 +76,9 @@ QString utf8(const char* text) {
 
 } // namespace
 
-QPixmap Pad::picture(const QString& name, QSize size, const std::function<QPixmap()>& draw) {
-    return m_services.artwork ? m_services.artwork->picture(name, size, draw) : draw();
-}
-
 void Pad::buildLogo() {
     Picture1 = make<QLabel>(this, "Picture1", QRect(3, 2, 421, 51));
-    Picture1->setPixmap(picture(QStringLiteral("logo"), artwork::logoSize(), artwork::logo));
+    Picture1->setPixmap(windowPicture(QStringLiteral("Picture1"), devicePixelRatioF()));
     Line6 = make<QFrame>(this, "Line6", QRect(kRightX - 6, kColumnsY, 1, 340));
     Line6->setAutoFillBackground(true);
     markDecorative(Line6);
@@ -205,68 +201,35 @@ void Pad::buildRightFrames() {
     Check6->setToolTip(QStringLiteral("Enable the preview mode..."));
 }
 
-// The six image buttons, in the order of Pad's members m_keys ... m_about: each with its OFF and
-// ON picture stores and, for the large ones, the four lines of its bevel.
-struct ImageButtonSpec {
-    artwork::Button art;
-    const char* name;
-    const char* offStore;
-    const char* onStore;
-    int x;
-    const char* lines[4];
-};
-static const ImageButtonSpec kImageButtons[] = {
-    {artwork::Button::Keys, "Picture2", "Picture17", "Picture16", 8, {}},
-    {artwork::Button::Load, "Picture9", "Picture19", "Picture18", 34, {}},
-    {artwork::Button::Save, "Picture8", "Picture21", "Picture20", 60, {}},
-    {artwork::Button::Play,
-     "Picture5",
-     "Picture11",
-     "Picture10",
-     202,
-     {"Line4", "Line2", "ligne", "Line3"}},
-    {artwork::Button::Quit,
-     "Picture6",
-     "Picture13",
-     "Picture12",
-     270,
-     {"Line8", "Line9", "Line10", "Line11"}},
-    {artwork::Button::About,
-     "Picture7",
-     "Picture14",
-     "Picture15",
-     338,
-     {"Line13", "Line12", "Line14", "Line15"}},
-};
-
-void Pad::buildImageButton(ImageButton& b, const ImageButtonSpec& spec) {
-    const QSize size = artwork::buttonSize(spec.art);
-    const int y = kButtonRowY + (31 - size.height()) / 2;
-    b.offStore = make<QLabel>(this, spec.offStore, QRect(QPoint(0, 0), size));
-    const QString name = QString::fromLatin1(spec.name);
-    b.offStore->setPixmap(picture(name + QStringLiteral("-off"), size,
-                                  [art = spec.art] { return artwork::button(art, false); }));
-    b.offStore->hide();
-    markDecorative(b.offStore); // a picture kept for the button to show, never shown itself
-    b.onStore = make<QLabel>(this, spec.onStore, QRect(QPoint(0, 0), size));
-    b.drawOnImage = [this, name, size, art = spec.art] {
-        return picture(name + QStringLiteral("-on"), size,
-                       [art] { return artwork::button(art, true); });
-    };
-    b.onStore->hide();
-    markDecorative(b.onStore);
-    b.box = new PictureBox(name, this);
-    b.box->setGeometry(QRect(QPoint(spec.x, y), size));
-    b.box->setPixmap(b.offStore->pixmap());
-    b.box->setCursor(Qt::PointingHandCursor);
-    if (spec.lines[0])
-        b.bevel = std::make_unique<Bevel>(this, b.box->geometry(), spec.lines);
-}
-
 void Pad::buildButtonRow() {
-    ImageButton* buttons[] = {&m_keys, &m_load, &m_save, &m_play, &m_quit, &m_about};
-    for (int i = 0; i < 6; ++i)
-        buildImageButton(*buttons[i], kImageButtons[i]);
+    // Left to right; the small ones stand 5 pixels lower, centred on the large ones' row.
+    struct Placed {
+        ImageButton* Pad::*member;
+        ImageButton::Look look;
+    };
+    static const Placed buttons[] = {
+        {&Pad::Picture2,
+         {"Picture2", "Picture17", "Picture16", {8, kButtonRowY + 5}, {}, "Keys used in VGB-DOS",
+          "Keys used in VGB-DOS..."}},
+        {&Pad::Picture9,
+         {"Picture9", "Picture19", "Picture18", {34, kButtonRowY + 5}, {},
+          "Load a game configuration", "Load a config(.Zemplo)..."}},
+        {&Pad::Picture8,
+         {"Picture8", "Picture21", "Picture20", {60, kButtonRowY + 5}, {},
+          "Save a game configuration", "Save this config(.Zemplo)..."}},
+        {&Pad::Picture5,
+         {"Picture5", "Picture11", "Picture10", {202, kButtonRowY},
+          {"Line4", "Line2", "ligne", "Line3"}, "Play", "Click here to play !"}},
+        {&Pad::Picture6,
+         {"Picture6", "Picture13", "Picture12", {270, kButtonRowY},
+          {"Line8", "Line9", "Line10", "Line11"}, "Quit and save settings",
+          "Quit and save full config..."}},
+        {&Pad::Picture7,
+         {"Picture7", "Picture14", "Picture15", {338, kButtonRowY},
+          {"Line13", "Line12", "Line14", "Line15"}, "About Zemplo 97", "About Zemplo 97..."}},
+    };
+    for (const Placed& button : buttons)
+        this->*button.member = new ImageButton(button.look, this);
     Label9 = make<QLabel>(this, "Label9", QRect(kRightX, kButtonRowY + 38, kRightWidth, 16));
     Label9->setText(QStringLiteral("Ready..."));
     Label9->setFrameStyle(QFrame::Panel | QFrame::Sunken);

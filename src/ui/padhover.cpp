@@ -1,8 +1,8 @@
 // The main window's mouse-move behaviour: image buttons light up under the mouse and the
 // status line names what the control under it does.
+#include "imagebutton.h"
+#include "keyboardaccess.h"
 #include "pad.h"
-#include "picturebox.h"
-#include "statushints.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -13,13 +13,24 @@
 
 void Pad::watchMouseMoves() {
     setMouseTracking(true);
-    // Every named control is watched; moves over a control's inner parts come up to it.
+    // Every named control is watched; moves over a control's inner parts come up to it. The
+    // image buttons answer their own.
     const auto children = findChildren<QWidget*>();
     for (QWidget* child : children) {
-        if (child->objectName().isEmpty())
+        if (child->objectName().isEmpty() || qobject_cast<ImageButton*>(child))
             continue;
         child->setMouseTracking(true);
         child->installEventFilter(this);
+    }
+    const std::pair<ImageButton*, void (Pad::*)()> buttons[] = {
+        {Picture2, &Pad::Picture2_MouseMove}, {Picture9, &Pad::Picture9_MouseMove},
+        {Picture8, &Pad::Picture8_MouseMove}, {Picture5, &Pad::Picture5_MouseMove},
+        {Picture6, &Pad::Picture6_MouseMove}, {Picture7, &Pad::Picture7_MouseMove},
+    };
+    for (const auto& [button, mouseMove] : buttons) {
+        connect(button, &ImageButton::hovered, this, mouseMove);
+        connect(button, &ImageButton::hovered, this,
+                [this, button = button] { controlMouseMove(button); });
     }
 }
 
@@ -33,52 +44,21 @@ bool Pad::answeredAlready(const QMouseEvent& move) {
     return false;
 }
 
-struct Pad::ButtonProcedures {
-    const char* name;
-    void (Pad::*mouseMove)();
-    void (Pad::*off)();
-};
-
-const Pad::ButtonProcedures* Pad::proceduresOf(const QString& name) {
-    static const ButtonProcedures table[] = {
-        {"Picture2", &Pad::Picture2_MouseMove, &Pad::KeysOFF},
-        {"Picture9", &Pad::Picture9_MouseMove, &Pad::LoadsOFF},
-        {"Picture8", &Pad::Picture8_MouseMove, &Pad::SavesOFF},
-        {"Picture5", &Pad::Picture5_MouseMove, &Pad::playOFF},
-        {"Picture6", &Pad::Picture6_MouseMove, &Pad::QuitOFF},
-        {"Picture7", &Pad::Picture7_MouseMove, &Pad::HelpOFF},
-    };
-    for (const ButtonProcedures& button : table)
-        if (name == QLatin1String(button.name))
-            return &button;
-    return nullptr;
-}
-
-namespace {
-
-bool movedByUser(Qt::FocusReason reason) {
-    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
-           reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason;
-}
-
-} // namespace
-
 bool Pad::eventFilter(QObject* watched, QEvent* event) {
+    auto* control = qobject_cast<QWidget*>(watched);
     switch (event->type()) {
     case QEvent::MouseMove:
-        if (watched != this && !answeredAlready(*static_cast<QMouseEvent*>(event)))
-            controlMouseMove(watched->objectName());
+        if (control && control != this && !answeredAlready(*static_cast<QMouseEvent*>(event)))
+            controlMouseMove(control);
         break;
     case QEvent::FocusIn:
         // The user moving the focus onto a control does what the mouse arriving over it does;
         // the window opening, or a dialog closing and giving the focus back, leaves the status
         // line as it was ("Ready..." at start).
-        if (movedByUser(static_cast<QFocusEvent*>(event)->reason()))
-            controlMouseMove(watched->objectName());
+        if (control && focusMovedByUser(static_cast<QFocusEvent*>(event)->reason()))
+            controlMouseMove(control);
         break;
     case QEvent::FocusOut:
-        if (const ButtonProcedures* button = proceduresOf(watched->objectName()))
-            (this->*button->off)();
         // A list's text is selected whole when Tab enters it, which scrolls to its end: its
         // beginning, where the digit is, comes back into view when the focus moves on.
         if (auto* list = qobject_cast<QComboBox*>(watched); list && list->lineEdit())
@@ -103,13 +83,12 @@ void Pad::Form_MouseMove() {
     HelpOFF();
     LoadsOFF();
     SavesOFF();
-    Label9->setText(Text1->text().isEmpty() ? waitingForRomHint() : readyHint());
+    Label9->setText(Text1->text().isEmpty() ? QStringLiteral("Waiting for a ROM...")
+                                            : QStringLiteral("Ready..."));
 }
 
-void Pad::controlMouseMove(const QString& name) {
-    if (const ButtonProcedures* button = proceduresOf(name))
-        (this->*button->mouseMove)();
-    const QString hint = statusHint(name);
+void Pad::controlMouseMove(const QWidget* control) {
+    const QString hint = statusHintOf(control);
     if (!hint.isNull())
         Label9->setText(hint);
 }
@@ -142,78 +121,46 @@ void Pad::Picture6_MouseMove() {
 void Pad::Picture7_MouseMove() {
     playOFF();
     QuitOFF();
-    m_about.bevel->setLook(Bevel::Look::Raised);
-    setImage(m_about, true);
-}
-
-void Pad::setImage(ImageButton& button, bool on) {
-    button.on = on;
-    if (on && button.onStore->pixmap().isNull())
-        button.onStore->setPixmap(button.drawOnImage());
-    button.box->setPixmap((on ? button.onStore : button.offStore)->pixmap());
+    Picture7->setOn(true); // the About button has no ON procedure of its own
 }
 
 void Pad::KeysOFF() {
-    setImage(m_keys, false);
+    Picture2->setOn(false);
 }
 void Pad::KeysON() {
-    setImage(m_keys, true);
+    Picture2->setOn(true);
 }
 void Pad::LoadsOFF() {
-    setImage(m_load, false);
+    Picture9->setOn(false);
 }
 void Pad::LoadsON() {
-    setImage(m_load, true);
+    Picture9->setOn(true);
 }
 void Pad::SavesOFF() {
-    setImage(m_save, false);
+    Picture8->setOn(false);
 }
 void Pad::savesON() {
-    setImage(m_save, true);
+    Picture8->setOn(true);
 }
-
 void Pad::playOFF() {
-    setImage(m_play, false);
-    m_play.bevel->setLook(Bevel::Look::Rest);
+    Picture5->setOn(false);
 }
-
 void Pad::PLayON() {
-    setImage(m_play, true);
-    m_play.bevel->setLook(Bevel::Look::Raised);
+    Picture5->setOn(true);
 }
-
 void Pad::QuitOFF() {
-    setImage(m_quit, false);
-    m_quit.bevel->setLook(Bevel::Look::Rest);
+    Picture6->setOn(false);
 }
-
 void Pad::QuitON() {
-    setImage(m_quit, true);
-    m_quit.bevel->setLook(Bevel::Look::Raised);
+    Picture6->setOn(true);
 }
-
 void Pad::HelpOFF() {
-    setImage(m_about, false);
-    m_about.bevel->setLook(Bevel::Look::Rest);
+    Picture7->setOn(false);
 }
 
 void Pad::Picture5_MouseDown() {
-    m_play.bevel->setLook(Bevel::Look::Pressed);
+    Picture5->bevel()->setLook(Bevel::Look::Pressed);
 }
 void Pad::Picture5_MouseUp() {
-    m_play.bevel->setThin();
-}
-
-bool Pad::showsOnImage(const QString& pictureName) const {
-    for (const ImageButton* b : {&m_keys, &m_load, &m_save, &m_play, &m_quit, &m_about})
-        if (b->box->objectName() == pictureName)
-            return b->on;
-    return false;
-}
-
-Bevel* Pad::bevelOf(const QString& pictureName) const {
-    for (const ImageButton* b : {&m_play, &m_quit, &m_about})
-        if (b->box->objectName() == pictureName)
-            return b->bevel.get();
-    return nullptr;
+    Picture5->bevel()->setThin();
 }

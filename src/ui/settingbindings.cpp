@@ -12,73 +12,69 @@
 namespace {
 using S = LauncherSettings;
 
-// Text boxes and drop-down lists show texts, check boxes flags, scroll bars whole numbers.
-QString textOf(const QWidget* control) {
-    if (auto* combo = qobject_cast<const QComboBox*>(control))
-        return combo->currentText();
-    return static_cast<const QLineEdit*>(control)->text();
+QString valueOf(const QLineEdit* c) {
+    return c->text();
+}
+QString valueOf(const QComboBox* c) {
+    return c->currentText();
+}
+bool valueOf(const QCheckBox* c) {
+    return c->isChecked();
+}
+int valueOf(const QScrollBar* c) {
+    return c->value();
 }
 
-void setTextOf(QWidget* control, const QString& text) {
-    if (auto* combo = qobject_cast<QComboBox*>(control))
-        combo->setEditText(text);
-    else
-        static_cast<QLineEdit*>(control)->setText(text);
+void show(QLineEdit* c, const QString& text) {
+    c->setText(text);
+}
+void show(QComboBox* c, const QString& text) {
+    c->setEditText(text);
+}
+void show(QCheckBox* c, bool on) {
+    c->setChecked(on);
+}
+void show(QScrollBar* c, int value) {
+    c->setValue(value);
 }
 
 } // namespace
 
-const std::array<SettingBinding, 24>& settingBindings() {
-    static const std::array<SettingBinding, 24> bindings{{
-        {&S::emulatorPath, "Text4"}, {&S::video, "Combo4"},      {&S::sound, "Combo5"},
-        {&S::stereo, "Combo6"},      {&S::buttons, "Combo3"},    {&S::volume, "volume"},
-        {&S::autoA, "Check1"},       {&S::autoB, "Check2"},      {&S::joypadOff, "Check7"},
-        {&S::ifreq, "ifreq"},        {&S::vblank, "Text3"},      {&S::uperiod, "Text5"},
-        {&S::keyMap, "Text7"},       {&S::background, "text10"}, {&S::noCrc, "Check3"},
-        {&S::silentStart, "Check5"}, {&S::noDelay, "Check4"},    {&S::colorScheme, "Combo1"},
-        {&S::romPath, "Text1"},      {&S::romName, "Text2"},     {&S::genie1, "Text6"},
-        {&S::genie2, "Text8"},       {&S::genie3, "Text9"},      {&S::previewMode, "Check6"},
-    }};
-    return bindings;
+SettingBinding::SettingBinding(QString S::*member, QLineEdit* control)
+    : m_pair(Pair<QString, QLineEdit>{member, control}) {}
+SettingBinding::SettingBinding(QString S::*member, QComboBox* control)
+    : m_pair(Pair<QString, QComboBox>{member, control}) {}
+SettingBinding::SettingBinding(bool S::*member, QCheckBox* control)
+    : m_pair(Pair<bool, QCheckBox>{member, control}) {}
+SettingBinding::SettingBinding(int S::*member, QScrollBar* control)
+    : m_pair(Pair<int, QScrollBar>{member, control}) {}
+
+SettingField SettingBinding::field() const {
+    return std::visit([](const auto& pair) { return SettingField(pair.member); }, m_pair);
 }
 
-void readBoundControls(const QWidget& window, LauncherSettings& settings) {
-    for (const SettingBinding& binding : settingBindings()) {
-        const QWidget* control = window.findChild<QWidget*>(QLatin1String(binding.control));
-        if (!control)
-            continue;
-        std::visit(
-            [&](auto member) {
-                using M = decltype(member);
-                if constexpr (std::is_same_v<M, QString S::*>)
-                    settings.*member = textOf(control);
-                else if constexpr (std::is_same_v<M, bool S::*>)
-                    settings.*member = static_cast<const QCheckBox*>(control)->isChecked();
-                else if constexpr (std::is_same_v<M, int S::*>)
-                    settings.*member = static_cast<const QScrollBar*>(control)->value();
-            },
-            binding.field);
-    }
+QWidget* SettingBinding::control() const {
+    return std::visit([](const auto& pair) -> QWidget* { return pair.control; }, m_pair);
 }
 
-void writeBoundControls(QWidget& window, const LauncherSettings& settings,
+void SettingBinding::read(LauncherSettings& settings) const {
+    std::visit([&](const auto& pair) { settings.*pair.member = valueOf(pair.control); }, m_pair);
+}
+
+void SettingBinding::write(const LauncherSettings& settings) const {
+    std::visit([&](const auto& pair) { show(pair.control, settings.*pair.member); }, m_pair);
+}
+
+void readBoundControls(const SettingBindings& bindings, LauncherSettings& settings) {
+    for (const SettingBinding& binding : bindings)
+        binding.read(settings);
+}
+
+void writeBoundControls(const SettingBindings& bindings, const LauncherSettings& settings,
                         const std::function<bool(const SettingField&)>& which) {
-    for (const SettingBinding& binding : settingBindings()) {
-        QWidget* control = window.findChild<QWidget*>(QLatin1String(binding.control));
-        if (!control || !which(binding.field))
-            continue;
-        std::visit(
-            [&](auto member) {
-                using M = decltype(member);
-                if constexpr (std::is_same_v<M, QString S::*>)
-                    setTextOf(control, settings.*member);
-                else if constexpr (std::is_same_v<M, bool S::*>)
-                    static_cast<QCheckBox*>(control)->setChecked(settings.*member);
-                else if constexpr (std::is_same_v<M, int S::*>)
-                    static_cast<QScrollBar*>(control)->setValue(settings.*member);
-            },
-            binding.field);
-    }
+    for (const SettingBinding& binding : bindings)
+        if (which(binding.field()))
+            binding.write(settings);
 }
 
 bool isStoredSetting(const SettingField& field) {

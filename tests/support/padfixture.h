@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dosboxenvironment.h"
+#include "imagebutton.h"
 #include "memorysettingsstore.h"
 #include "pad.h"
 #include "recordingprompter.h"
@@ -34,6 +35,9 @@ struct PadFixture {
     template <typename W = QWidget> W* control(const char* name) const {
         return pad->findChild<W*>(QString::fromLatin1(name));
     }
+    // An image button's state: lit (its ON image), and its bevel.
+    bool lit(const char* name) const { return control<ImageButton>(name)->isOn(); }
+    Bevel* bevel(const char* name) const { return control<ImageButton>(name)->bevel(); }
 };
 
 // A mouse move as the window system delivers it to a control: each one a moment of its own.

@@ -99,6 +99,15 @@ QSize buttonSize(Button which) {
 
 namespace {
 
+// A canvas of `size` pixels at `scale`, filled with the shell's grey: painters on it draw in
+// pixels of the window, and the scale makes them finer.
+QImage canvas(QSize size, int scale) {
+    QImage image(size * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    image.fill(kShell);
+    return image;
+}
+
 // The handheld's screen band, framed, with the pen left dark for its text.
 void drawScreenBand(QPainter& p, const QRect& screen) {
     p.fillRect(screen, kScreenPale);
@@ -113,10 +122,9 @@ void drawLabelSide(QPainter& p, const QRect& label) {
 
 } // namespace
 
-QPixmap logo() {
-    QPixmap pixmap(logoSize());
-    pixmap.fill(kShell);
-    QPainter p(&pixmap);
+QImage logo(int scale) {
+    QImage image = canvas(logoSize(), scale);
+    QPainter p(&image);
     const QRect screen(4, 4, 300, 43);
     drawScreenBand(p, screen);
     for (int y = screen.top() + 3; y < screen.bottom(); y += 3)
@@ -134,12 +142,12 @@ QPixmap logo() {
     p.setFont(pixelFont(15));
     p.setPen(QColor(0xFF, 0xE0, 0x40));
     p.drawText(label.adjusted(0, 18, 0, 0), Qt::AlignCenter, QStringLiteral("VGB-DOS"));
-    return pixmap;
+    p.end();
+    return image;
 }
 
 QImage badge() {
-    QImage image(88, 31, QImage::Format_RGB32);
-    image.fill(kShell);
+    QImage image = canvas(QSize(88, 31), 1);
     QPainter p(&image);
     const QRect screen(2, 2, 84, 17);
     drawScreenBand(p, screen);
@@ -153,11 +161,10 @@ QImage badge() {
     return image;
 }
 
-QPixmap button(Button which, bool on) {
+QImage button(Button which, bool on, int scale) {
     const QSize size = buttonSize(which);
-    QPixmap pixmap(size);
-    pixmap.fill(kShell);
-    QPainter p(&pixmap);
+    QImage image = canvas(size, scale);
+    QPainter p(&image);
     const QRect r(QPoint(0, 0), size);
     const QColor ink = on ? QColor(0x00, 0x00, 0xA0) : QColor(0x40, 0x40, 0x40);
     switch (which) {
@@ -189,7 +196,8 @@ QPixmap button(Button which, bool on) {
         drawCaption(p, r, QStringLiteral("?"), 20, on ? QColor(0xFF, 0xE0, 0x40) : Qt::white);
         break;
     }
-    return pixmap;
+    p.end();
+    return image;
 }
 
 QImage appIcon(int size) {
@@ -225,15 +233,15 @@ QImage appIcon(int size) {
     return image;
 }
 
-QPixmap selectPicture() {
-    QPixmap pixmap(16, 13);
-    pixmap.fill(kShell);
-    QPainter p(&pixmap);
+QImage selectPicture(int scale) {
+    QImage image = canvas(QSize(16, 13), scale);
+    QPainter p(&image);
     drawFace(p, QRect(0, 0, 16, 13), QColor(0xE0, 0xE0, 0xE0), QColor(0x90, 0x90, 0x90));
     p.setPen(Qt::black);
     for (int i = 0; i < 3; ++i)
         p.drawPoint(4 + 3 * i, 8);
-    return pixmap;
+    p.end();
+    return image;
 }
 
 } // namespace artwork
