@@ -25,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <atomic>
 #include <cstdio>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -394,6 +395,12 @@ void WindowsTest::namesThatCannotBeUsedAndFoldersThatCannotBeRead() {
              qPrintable(control<QLabel>(&w, "Status")->text()));
 }
 
+// Presses "Make List..." and waits for the list to be made.
+void makeList(GameFileSelector& w) {
+    QTest::mouseClick(control<QPushButton>(&w, "Command3"), Qt::LeftButton);
+    QTRY_VERIFY(!w.isMakingList());
+}
+
 void WindowsTest::makeListWritesAndOpensTheList() {
     f->pad->Picture3_Click();
     GameFileSelector& w = m_windows->romSelector();
@@ -404,7 +411,7 @@ void WindowsTest::makeListWritesAndOpensTheList() {
     QCOMPARE(control<QComboBox>(&w, "Combo1")->currentText(), QString("As Text"));
     QVERIFY(!control<QCheckBox>(&w, "Check1")->isChecked());
 
-    QTest::mouseClick(control<QPushButton>(&w, "Command3"), Qt::LeftButton);
+    makeList(w);
     QCOMPARE(m_opener.m_urls, QList<QUrl>{QUrl::fromLocalFile(txt)});
     QCOMPARE(readTextLines(txt).lines.size(), 5 + 3); // Tetris, zelda and the short one
     QVERIFY(!QFile::exists(html));
@@ -412,7 +419,7 @@ void WindowsTest::makeListWritesAndOpensTheList() {
     control<QComboBox>(&w, "Combo1")->setCurrentIndex(1);
     control<QCheckBox>(&w, "Check1")->setChecked(true);
     for (int round = 0; round < 2; ++round) // a second export replaces the first
-        QTest::mouseClick(control<QPushButton>(&w, "Command3"), Qt::LeftButton);
+        makeList(w);
     QCOMPARE(m_opener.m_urls.size(), 3);
     QCOMPARE(m_opener.m_urls.last(), QUrl::fromLocalFile(html));
     const QStringList page = readTextLines(html).lines;
@@ -423,7 +430,7 @@ void WindowsTest::makeListWritesAndOpensTheList() {
     // Typed choices other than the two items do nothing.
     for (const char* typed : {"as html", "As Text ", ""}) {
         control<QComboBox>(&w, "Combo1")->setEditText(typed);
-        QTest::mouseClick(control<QPushButton>(&w, "Command3"), Qt::LeftButton);
+        makeList(w);
     }
     QCOMPARE(m_opener.m_urls.size(), 3);
     QVERIFY(w.isVisible());
@@ -438,7 +445,7 @@ void WindowsTest::makeListThatCannotFinishWritesNothing() {
     w.setDirectoryPath(m_dir->path());
     {
         const FileSizeLimit diskFull(16);
-        QTest::mouseClick(control<QPushButton>(&w, "Command3"), Qt::LeftButton);
+        makeList(w);
     }
     QCOMPARE(f->prompter.m_prompts.size(), 1);
     QCOMPARE(f->prompter.m_prompts[0].title, QString("Ouch!..."));
@@ -447,24 +454,44 @@ void WindowsTest::makeListThatCannotFinishWritesNothing() {
     QVERIFY(m_opener.m_urls.isEmpty());
     QCOMPARE(readTextLines(m_dir->filePath("GB_Roms.txt")).lines, QStringList{"old list"});
 
-    // A long listing shows its progress; cancelling it writes nothing.
-    QDir(m_dir->path()).mkdir("many");
-    for (int i = 0; i < 300; ++i)
-        QVERIFY(writeFile(m_dir->filePath(QString("many/r%1.gb").arg(i)), romImage("R", 0, 0)));
-    w.setDirectoryPath(m_dir->filePath("many"));
-    w.setProgressDelay(0);
-    bool sawProgress = false;
-    QTimer::singleShot(0, &w, [&] {
-        if (auto* progress = w.findChild<QProgressDialog*>("ExportProgress")) {
-            sawProgress = progress->isVisible() && progress->labelText().endsWith("ROMs listed...");
-            progress->cancel();
+    // A long listing shows its progress; cancelling it writes nothing. A second press while it
+    // runs starts no second export; leaving the window stops it, and nothing opens later. The
+    // stand-in export runs until it is stopped.
+    std::atomic<int> exports{0};
+    w.setListExporter([&](const QString& dir, RomListKind, bool, const QString&,
+                          const RomListProgress& progress) {
+        ++exports;
+        RomListExport list;
+        list.path = dir + "/GB_Roms.txt";
+        for (int waited = 0; !list.cancelled && waited < 5000; waited += 5) {
+            QThread::msleep(5);
+            list.cancelled = !progress(waited);
         }
+        if (!list.cancelled)
+            writeFile(list.path, "a list\r\n");
+        return list;
     });
-    QTest::mouseClick(control<QPushButton>(&w, "Command3"), Qt::LeftButton);
-    QVERIFY(sawProgress);
-    QVERIFY(!QFile::exists(m_dir->filePath("many/GB_Roms.txt")));
+    w.setProgressDelay(0);
+    auto* button = control<QPushButton>(&w, "Command3");
+    for (const char* end : {"cancel", "leave"}) {
+        QTest::mouseClick(button, Qt::LeftButton);
+        auto* progress = w.findChild<QProgressDialog*>("ExportProgress");
+        QVERIFY(progress && progress->isVisible());
+        QTRY_VERIFY(progress->labelText().endsWith("ROMs listed...") && exports == 1);
+        QTest::mouseClick(button, Qt::LeftButton); // the window is busy, not stuck
+        if (QByteArray(end) == "cancel")
+            QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
+        else
+            w.close(); // by its frame
+        QTRY_VERIFY(!w.isMakingList());
+        QCOMPARE(exports.exchange(0), 1);
+        QVERIFY(!w.findChild<QProgressDialog*>("ExportProgress"));
+    }
+    QVERIFY(!w.isVisible());
+    QVERIFY(f->pad->isEnabled());
+    QTest::qWait(20); // an end told late would come now
+    QCOMPARE(readTextLines(m_dir->filePath("GB_Roms.txt")).lines, QStringList{"old list"});
     QVERIFY(m_opener.m_urls.isEmpty());
-    QVERIFY(!w.findChild<QProgressDialog*>("ExportProgress"));
 }
 
 QTEST_MAIN(WindowsTest)

@@ -111,6 +111,9 @@ RomFolderRead readRomFolder(const QString& directory, const RomListProgress& pro
             break;
         }
     }
+    // A stop asked for after the last report still comes before anything is written.
+    if (progress && !read.cancelled && !progress(int(read.rows.size())))
+        read.cancelled = true;
     // The directory's own order is a hash order on our file systems: lists come in name order.
     QStringList names;
     for (const RomListRow& row : read.rows)

@@ -16,10 +16,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -87,7 +86,11 @@ GameFileSelector::GameFileSelector(QWidget* mainWindow, SelectorConfirm select, 
     });
     connect(text1, &QLineEdit::textChanged, this, &GameFileSelector::Text1_Change);
     connect(Command3, &QPushButton::clicked, this, &GameFileSelector::Command3_Click);
+    connect(&m_listJob, &RomListJob::finished, this, &GameFileSelector::listMade);
+    connect(&m_progressTimer, &QTimer::timeout, this, &GameFileSelector::showListProgress);
 }
+
+GameFileSelector::~GameFileSelector() = default;
 
 void GameFileSelector::Command3_Click() {
     // The choice is read as typed: anything but the two items does nothing.
@@ -100,29 +103,32 @@ void GameFileSelector::Command3_Click() {
     else
         return;
 
+    if (!m_listJob.start(directoryPath(), kind, Check1->isChecked(), romListDate()))
+        return;
     // A large folder on a slow disk shows how far it got and can be stopped.
-    QElapsedTimer running;
-    running.start();
-    std::unique_ptr<QProgressDialog> progress;
-    const auto report = [&](int romsRead) {
-        if (!progress && running.elapsed() < m_progressDelay)
-            return true;
-        if (!progress) {
-            progress =
-                std::make_unique<QProgressDialog>(QString(), QStringLiteral("Cancel"), 0, 0, this);
-            progress->setObjectName(QStringLiteral("ExportProgress"));
-            progress->setWindowTitle(QStringLiteral("Make List..."));
-            progress->setWindowModality(Qt::WindowModal);
-            progress->setMinimumDuration(0);
-            progress->show();
-        }
-        progress->setLabelText(QStringLiteral("%1 ROMs listed...").arg(romsRead));
-        QCoreApplication::processEvents();
-        return !progress->wasCanceled();
-    };
-    const RomListExport list =
-        exportRomList(directoryPath(), kind, Check1->isChecked(), romListDate(), report);
-    progress.reset();
+    if (m_progressDelay > 0)
+        m_progressTimer.start(m_progressDelay);
+    else
+        showListProgress();
+}
+
+void GameFileSelector::showListProgress() {
+    if (!m_progress) {
+        m_progress =
+            std::make_unique<QProgressDialog>(QString(), QStringLiteral("Cancel"), 0, 0, this);
+        m_progress->setObjectName(QStringLiteral("ExportProgress"));
+        m_progress->setWindowTitle(QStringLiteral("Make List..."));
+        m_progress->setWindowModality(Qt::WindowModal);
+        connect(m_progress.get(), &QProgressDialog::canceled, &m_listJob, &RomListJob::cancel);
+        m_progress->show();
+        m_progressTimer.start(100);
+    }
+    m_progress->setLabelText(QStringLiteral("%1 ROMs listed...").arg(m_listJob.romsRead()));
+}
+
+void GameFileSelector::listMade(const RomListExport& list) {
+    m_progressTimer.stop();
+    m_progress.reset();
     if (list.cancelled)
         return;
     if (!list.error.isEmpty()) {
@@ -132,6 +138,15 @@ void GameFileSelector::Command3_Click() {
         return;
     }
     m_opener.open(QUrl::fromLocalFile(list.path));
+}
+
+void GameFileSelector::hideEvent(QHideEvent* event) {
+    FileSelector::hideEvent(event);
+    if (event->spontaneous()) // minimized: the window is still the user's
+        return;
+    m_listJob.abandon();
+    m_progressTimer.stop();
+    m_progress.reset();
 }
 
 void GameFileSelector::Text1_Change() {

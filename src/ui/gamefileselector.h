@@ -1,6 +1,11 @@
 #pragma once
 
 #include "fileselector.h"
+#include "romlistjob.h"
+
+#include <QTimer>
+
+#include <memory>
 
 class Prompter;
 class UrlOpener;
@@ -8,6 +13,7 @@ class QCheckBox;
 class QComboBox;
 class QFrame;
 class QLabel;
+class QProgressDialog;
 
 // The ROM selection window: browsing plus the cartridge header of the path in text1, and the
 // controls of the ROM list export.
@@ -16,20 +22,30 @@ class GameFileSelector : public FileSelector {
 public:
     GameFileSelector(QWidget* mainWindow, SelectorConfirm select, UrlOpener& opener,
                      Prompter& prompter);
+    ~GameFileSelector() override;
 
     // Runs at every change of text1, however it was made.
     void Text1_Change();
-    // "Make List...": lists the folder shown into GB_Roms.txt or GB_Roms.html and opens it.
+    // "Make List...": lists the folder shown into GB_Roms.txt or GB_Roms.html and opens it
+    // when done; the window goes on meanwhile. A second press while one runs does nothing.
     void Command3_Click();
+    bool isMakingList() const { return m_listJob.isRunning(); }
 
     // How long an export runs before it shows its progress; tests make it show at once.
     void setProgressDelay(int milliseconds) { m_progressDelay = milliseconds; }
+    void setListExporter(RomListJob::Exporter exporter) {
+        m_listJob.setExporter(std::move(exporter));
+    }
 
 protected:
+    // Leaving the window stops an export running: nothing is written, nothing opens later.
+    void hideEvent(QHideEvent* event) override;
     void fileClicked(int row) override;
     bool fileActivated(int row) override;
 
 private:
+    void showListProgress();
+    void listMade(const RomListExport& list);
     // Says in the status line which ROMs an archive of several holds, and how to reach them.
     void tellArchiveRoms();
 
@@ -46,6 +62,9 @@ private:
     UrlOpener& m_opener;
     Prompter& m_prompter;
     int m_progressDelay = 500;
+    RomListJob m_listJob;
+    QTimer m_progressTimer;
+    std::unique_ptr<QProgressDialog> m_progress;
     // The ROMs inside the archive text1 names when it holds several: it is no ROM itself.
     QStringList m_severalRoms;
 };
