@@ -1,15 +1,60 @@
 // The main window's mouse-move behaviour: image buttons light up under the mouse and the
-// status line names what the control under it does.
+// status line names what the control under it does, which is also what a screen reader adds
+// after the control's name.
+#include "elidedbutton.h"
 #include "imagebutton.h"
 #include "keyboardaccess.h"
 #include "pad.h"
+#include "picturebox.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QPushButton>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+
+void Pad::setUpStatusHints() {
+    const std::pair<QWidget*, const char*> hints[] = {
+        {Text1, "Gameboy Rom to use..."},
+        {Text2, "Rom internal name..."},
+        {Text3, "Set the VBlank period..."},
+        {Text4, "VGB-DOS path..."},
+        {Text5, "Set the Update Period..."},
+        {Text7, "Set the Key mapping..."},
+        {Check3, "Enable/Disable CRC Check..."},
+        {Check4, "Enable/Disable Delay..."},
+        {Check5, "Enable/Disable start message..."},
+        {Command2, "Call the ColorScheme Wizard..."},
+        {Command5, "Delete the .CFG for this Rom..."},
+        {Frame3, "Joypad buttons Setup..."},
+        {Frame4, "Set the IFreq..."},
+        {Frame6, "Change the volume..."},
+        {Frame7, "Screen Update Setup..."},
+        {Frame9, "Custom GIF Background Setup..."},
+        {Frame10, "GameGenie codes..."},
+        {Label9, "Help panel..."},
+        {Picture1, "[By Korvid] [Korvid]"},
+        {Picture3, "Select a Gameboy Rom..."},
+        {Picture4, "Configure VGB-DOS path..."},
+        {Picture22, "Select a GIF Background Image..."},
+    };
+    for (const auto& [control, text] : hints) {
+        const QString hint = QString::fromUtf8(text);
+        m_hints.insert(control, hint);
+        control->setAccessibleDescription(hint);
+    }
+    // The image buttons carry their own.
+    for (const ImageButton* button : {Picture2, Picture9, Picture8, Picture5, Picture6, Picture7})
+        m_hints.insert(button, button->hint());
+}
+
+QString Pad::statusHintOf(const QWidget* control) const {
+    return m_hints.value(control);
+}
 
 void Pad::watchMouseMoves() {
     setMouseTracking(true);
