@@ -1,7 +1,7 @@
 // Draws the program's pictures when it is built, so that starting it costs no drawing:
 // zemplo97-pictures --icons OUTDIR writes the icon into OUTDIR/hicolor/NxN/apps/zemplo97.png;
-// zemplo97-pictures --window OUTDIR writes the main window's pictures, NAME.png and
-// NAME@2x.png for screens of two device pixels per pixel, which the window takes as resources;
+// zemplo97-pictures --window OUTDIR writes the main window's pictures, NAME.pict and
+// NAME@2x.pict for screens of two device pixels per pixel, which the window takes as resources;
 // zemplo97-pictures --badge-header FILE writes the ROM list page's banner as a C++ header with a
 // data: address, which the list writer (no windows, no painting) includes.
 #include "artwork.h"
@@ -46,6 +46,24 @@ bool saved(const QImage& image, const QString& path) {
     return false;
 }
 
+// A window picture as the program reads it back: the mark, then width, height and scale, then
+// the opaque pixels row after row as 32-bit words 0xffRRGGBB, in this machine's byte order (the
+// program is built here too). No codec to load, which at start-up costs more than the pixels.
+bool savedAsPixels(const QImage& drawn, const QString& path) {
+    const QImage image = drawn.convertToFormat(QImage::Format_RGB32);
+    QByteArray bytes("Z97PICT3");
+    for (quint32 number : {quint32(image.width()), quint32(image.height()),
+                           quint32(image.devicePixelRatio())})
+        bytes.append(reinterpret_cast<const char*>(&number), sizeof number);
+    for (int y = 0; y < image.height(); ++y)
+        bytes.append(reinterpret_cast<const char*>(image.constScanLine(y)), image.width() * 4);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
+        return true;
+    QTextStream(stderr) << "zemplo97-pictures: cannot write " << path << "\n";
+    return false;
+}
+
 int writeIcons(const QString& out) {
     for (int size : {16, 32, 48, 64, 128, 256}) {
         const QString dir = QStringLiteral("%1/hicolor/%2x%2/apps").arg(out).arg(size);
@@ -81,16 +99,20 @@ int writeWindowPictures(const QString& out) {
         {"Picture14", image(Button::About, false)},
         {"Picture15", image(Button::About, true)},
         {"select", artwork::selectPicture},
-        {"icon", [](int scale) { return artwork::appIcon(64 * scale); }},
     };
     if (!QDir().mkpath(out))
         return 1;
     for (const Picture& picture : pictures) {
         const QString path = out + QLatin1Char('/') + QLatin1String(picture.name);
-        if (!saved(picture.draw(1), path + ".png") || !saved(picture.draw(2), path + "@2x.png"))
+        if (!savedAsPixels(picture.draw(1), path + ".pict") ||
+            !savedAsPixels(picture.draw(2), path + "@2x.pict"))
             return 1;
     }
-    return 0;
+    // The window's icon, set after the first paint.
+    return saved(artwork::appIcon(64), out + "/icon.png") &&
+                   saved(artwork::appIcon(128), out + "/icon@2x.png")
+               ? 0
+               : 1;
 }
 
 } // namespace
