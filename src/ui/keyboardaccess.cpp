@@ -40,9 +40,10 @@ protected:
         if (event->type() != QEvent::KeyPress)
             return false;
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (!button || (key != Qt::Key_Return && key != Qt::Key_Enter))
             return false;
-        static_cast<QPushButton*>(watched)->click();
+        button->click();
         return true;
     }
 };

@@ -24,8 +24,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* window = static_cast<QWidget*>(watched);
-        if (event->type() == QEvent::WindowStateChange && !m_restoring &&
+        auto* window = qobject_cast<QWidget*>(watched);
+        if (window && event->type() == QEvent::WindowStateChange && !m_restoring &&
             (window->windowState() & kOversized)) {
             m_restoring = true;
             window->setWindowState(window->windowState() & ~kOversized);
@@ -48,8 +48,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* mainWindow = static_cast<QWidget*>(watched);
-        if (event->type() == QEvent::WindowActivate && !mainWindow->isEnabled())
+        auto* mainWindow = qobject_cast<QWidget*>(watched);
+        if (mainWindow && event->type() == QEvent::WindowActivate && !mainWindow->isEnabled())
             QTimer::singleShot(0, mainWindow, [mainWindow] {
                 if (QWidget* own = shownWindowOf(mainWindow))
                     own->activateWindow();
