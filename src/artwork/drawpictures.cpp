@@ -52,8 +52,8 @@ bool saved(const QImage& image, const QString& path) {
 bool savedAsPixels(const QImage& drawn, const QString& path) {
     const QImage image = drawn.convertToFormat(QImage::Format_RGB32);
     QByteArray bytes("Z97PICT3");
-    for (quint32 number : {quint32(image.width()), quint32(image.height()),
-                           quint32(image.devicePixelRatio())})
+    for (quint32 number :
+         {quint32(image.width()), quint32(image.height()), quint32(image.devicePixelRatio())})
         bytes.append(reinterpret_cast<const char*>(&number), sizeof number);
     for (int y = 0; y < image.height(); ++y)
         bytes.append(reinterpret_cast<const char*>(image.constScanLine(y)), image.width() * 4);

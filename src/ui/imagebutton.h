@@ -13,13 +13,15 @@ class ImageButton : public PictureBox {
     Q_OBJECT
 public:
     struct Look {
-        const char* name;      // the button's own
-        const char* offImage;  // the pictures' names, those of the picture boxes that held
-        const char* onImage;   // them on the original design
-        QPoint at;             // top left on the window
-        const char* lines[4];  // the bevel's lines (top, left, bottom, right), or none
+        const char* name;
+        // The pictures' names: those of the picture boxes that held them on the original design.
+        const char* offImage;
+        const char* onImage;
+        QPoint at; // top left on the window
+        // The bevel's lines (top, left, bottom, right), or none.
+        const char* lines[4];
         const char* spokenName;
-        const char* hint;      // the status line's text, also what a screen reader adds
+        const char* hint; // the status line's text, also what a screen reader adds
     };
 
     ImageButton(const Look& look, QWidget* window);

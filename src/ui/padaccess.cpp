@@ -16,11 +16,11 @@
 void Pad::setUpKeyboardAndNames() {
     // The top row, the left column top to bottom, the right column top to bottom, then the
     // bottom row left to right.
-    setReadingOrder({Text1,    Picture3,  Text2,    Combo4,   Combo5,   Combo6,   Combo3,
-                     Combo1,   Text3,     Text5,    volume,   Check1,   Check2,   Check7,
-                     Text7,    Text6,     Text8,    Text9,    Check3,   Check5,   Check4,
-                     ifreq,    Command2,  Command5, text10,   Picture22, Text4,   Picture4,
-                     Check6,   Picture2,  Picture9, Picture8, Picture5, Picture6, Picture7});
+    setReadingOrder({Text1,  Picture3, Text2,    Combo4,   Combo5,    Combo6,   Combo3,
+                     Combo1, Text3,    Text5,    volume,   Check1,    Check2,   Check7,
+                     Text7,  Text6,    Text8,    Text9,    Check3,    Check5,   Check4,
+                     ifreq,  Command2, Command5, text10,   Picture22, Text4,    Picture4,
+                     Check6, Picture2, Picture9, Picture8, Picture5,  Picture6, Picture7});
     pressButtonsOnReturn(this);
 
     // Text boxes are named by their frame's caption or the label beside them. What a screen

@@ -9,13 +9,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
-#include <QPushButton>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPushButton>
 
 void Pad::setUpStatusHints() {
     const std::pair<QWidget*, const char*> hints[] = {

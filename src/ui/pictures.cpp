@@ -14,9 +14,9 @@ constexpr qsizetype kHeaderSize = sizeof kMark + 3 * sizeof(quint32);
 // The pictures are raw pixels, not PNG: the first PNG read of a run makes Qt look through its
 // image-format plugins, which costs start-up more than all the pixels (bench_startup keeps it).
 QPixmap windowPicture(const QString& name, qreal devicePixelRatio) {
-    const QString path = QStringLiteral(":/pictures/") + name +
-                         (devicePixelRatio > 1 ? QStringLiteral("@2x.pict")
-                                               : QStringLiteral(".pict"));
+    const QString path =
+        QStringLiteral(":/pictures/") + name +
+        (devicePixelRatio > 1 ? QStringLiteral("@2x.pict") : QStringLiteral(".pict"));
     const QByteArray bytes = QResource(path).uncompressedData();
     if (bytes.size() < kHeaderSize || std::memcmp(bytes.constData(), kMark, sizeof kMark) != 0)
         return {};

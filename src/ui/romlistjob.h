@@ -15,9 +15,9 @@ class QThread;
 class RomListJob : public QObject {
     Q_OBJECT
 public:
-    using Exporter = std::function<RomListExport(const QString& directory, RomListKind kind,
-                                                 bool zipNames, const QString& date,
-                                                 const RomListProgress& progress)>;
+    using Exporter =
+        std::function<RomListExport(const QString& directory, RomListKind kind, bool zipNames,
+                                    const QString& date, const RomListProgress& progress)>;
     explicit RomListJob(QObject* parent = nullptr);
     ~RomListJob() override; // stops a running export and waits for it
 
@@ -38,7 +38,7 @@ signals:
 private:
     Exporter m_exporter = exportRomList;
     QThread* m_thread = nullptr;
-    quint64 m_run = 0; // counts exports started and abandoned
+    quint64 m_run = 0;      // counts exports started and abandoned
     RomListExport m_result; // written by the export, read once it has ended
     std::atomic<int> m_romsRead{0};
     std::atomic<bool> m_cancelled{false};
