@@ -290,6 +290,10 @@ void RomListTest::exportWritesNothingWhenItCannot() {
                                        [&](int) { return ++reports < 2; });
     QVERIFY(list.cancelled);
     QCOMPARE(readTextLines(dir.filePath("GB_Roms.txt")).lines, QStringList{"old list"});
+    // A stop asked for after the last of the regular reports, with every ROM read.
+    list = exportRomList(dir.path(), RomListKind::Text, false, "d", [](int n) { return n < 200; });
+    QVERIFY(list.cancelled);
+    QCOMPARE(readTextLines(dir.filePath("GB_Roms.txt")).lines, QStringList{"old list"});
     {
         const FileSizeLimit limit(64);
         list = exportRomList(dir.path(), RomListKind::Text, false, "d");
