@@ -68,6 +68,7 @@ private slots:
     void deleteButtonCutsALongCaptionInTheMiddle_data();
     void deleteButtonCutsALongCaptionInTheMiddle();
     void dragsReachTheControls();
+    void everyPictureIsThere();
     void playPressBevel();
     void scrollCaptions();
     void keysHelp();
@@ -408,6 +409,20 @@ void PadTest::deleteButtonCutsALongCaptionInTheMiddle() {
     QCOMPARE(button->toolTip(), cut ? caption : QString());
     QVERIFY2(drawn.startsWith("Kill ") && drawn.endsWith(".cfg !"), qPrintable(drawn));
     QVERIFY(button->fontMetrics().horizontalAdvance(drawn) <= button->width());
+}
+
+// Every picture the window names was drawn by the build, at the size of its control, lit or not.
+void PadTest::everyPictureIsThere() {
+    for (PictureBox* box : f->pad->findChildren<PictureBox*>()) {
+        for (bool lit : {false, true}) {
+            if (auto* button = qobject_cast<ImageButton*>(box))
+                button->setOn(lit);
+            QVERIFY2(!box->pixmap().isNull(), qPrintable(box->objectName()));
+            QCOMPARE(box->pixmap().deviceIndependentSize().toSize(), box->size());
+        }
+    }
+    const QLabel* logo = f->control<QLabel>("Picture1");
+    QCOMPARE(logo->pixmap().deviceIndependentSize().toSize(), logo->size());
 }
 
 // Press, moves with the button held, release: the hover behaviour must not eat the moves.
