@@ -9,7 +9,6 @@
 #include "named.h"
 #include "windowshape.h"
 
-#include <QCloseEvent>
 #include <QEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -72,7 +71,6 @@ void AboutWindow::buildButtons() {
     connect(Command1, &QPushButton::clicked, this, &AboutWindow::Command1_Click);
     setReadingOrder({Label1, Label5, Command2, Command1});
     pressButtonsOnReturn(this);
-    onEscape(this, [this] { Command1_Click(); });
 }
 
 void AboutWindow::placeOnMainWindow() {
@@ -92,10 +90,4 @@ void AboutWindow::Command1_Click() {
     hide();
     m_mainWindow->setEnabled(true);
     returnKeyboardTo(m_mainWindow);
-}
-
-void AboutWindow::closeEvent(QCloseEvent* event) {
-    // Closing by the frame is the Ok button: the main window must not stay disabled.
-    event->accept();
-    Command1_Click();
 }

@@ -32,7 +32,7 @@ public:
     void Command1_Click(); // "Ok..."
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    // Escape and the frame's close are the Ok button: the main window must not stay disabled.
     void reject() override { Command1_Click(); }
 
 private:

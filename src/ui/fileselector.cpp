@@ -10,7 +10,6 @@
 #include "twips.h"
 #include "windowshape.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -99,7 +98,6 @@ void FileSelector::buildControls(const SelectorSpec& spec, int extraWidth) {
 
     setReadingOrder({drive1, Dir1, File1, text1, COmmand1, Command2});
     pressButtonsOnReturn(this);
-    onEscape(this, [this] { Command2_Click(); });
     nameForScreenReaders(drive1, QStringLiteral("Drive"));
     nameForScreenReaders(Dir1, QStringLiteral("Directory"));
     nameForScreenReaders(File1, QStringLiteral("Files"), spec.fileTip);
@@ -215,11 +213,6 @@ void FileSelector::leave() {
     if (m_spec.selects)
         m_mainWindow->setEnabled(true);
     returnKeyboardTo(m_mainWindow);
-}
-
-void FileSelector::closeEvent(QCloseEvent* event) {
-    event->accept();
-    Command2_Click();
 }
 
 void FileSelector::refreshFiles() {

@@ -76,8 +76,7 @@ protected:
     QPushButton* Command2 = nullptr;   // Cancel
     QLabel* Status = nullptr;          // why a folder shows fewer entries than it holds
 
-    // Closing by the frame is a Cancel: the main window must not stay disabled.
-    void closeEvent(QCloseEvent* event) override;
+    // Escape and the frame's close are a Cancel: the main window must not stay disabled.
     void reject() override { Command2_Click(); }
     // Room to the right of the browsing controls for a window's own controls.
     QRect extraArea() const;

@@ -7,27 +7,6 @@
 
 namespace {
 
-// Sees the keys that reach the window, after its controls have let them through.
-class EscapeAction : public QObject {
-public:
-    EscapeAction(QWidget* window, std::function<void()> action)
-        : QObject(window), m_action(std::move(action)) {
-        window->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress ||
-            static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
-            return false;
-        m_action();
-        return true;
-    }
-
-private:
-    std::function<void()> m_action;
-};
-
 // Return and Enter press the push button that has the focus, as Space does. Qt's own way, an
 // auto-default button, would in a dialog also make the first button press on Return from any
 // text box.
@@ -73,10 +52,6 @@ void nameForScreenReaders(QWidget* control, const QString& name, const QString& 
         control->setAccessibleDescription(description);
     if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit())
         nameForScreenReaders(combo->lineEdit(), name, description);
-}
-
-void onEscape(QWidget* window, std::function<void()> action) {
-    new EscapeAction(window, std::move(action));
 }
 
 void returnKeyboardTo(QWidget* mainWindow) {

@@ -3,7 +3,6 @@
 #include <QString>
 #include <Qt>
 
-#include <functional>
 #include <initializer_list>
 
 class QWidget;
@@ -22,10 +21,6 @@ void pressButtonsOnReturn(QWidget* window);
 // text box is named too, since that is where the focus sits.
 void nameForScreenReaders(QWidget* control, const QString& name,
                           const QString& description = QString());
-
-// Escape anywhere in the window that no control takes for itself runs the action: a secondary
-// window's Cancel or Close.
-void onEscape(QWidget* window, std::function<void()> action);
 
 // A secondary window has closed: the keyboard goes back to the main window, where the user
 // left it, also where no window manager would see to that.

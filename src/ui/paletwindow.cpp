@@ -9,7 +9,6 @@
 #include "romconfigpath.h"
 #include "windowshape.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -139,7 +138,6 @@ void PaletWindow::setUpKeyboardAndNames() {
     QWidget::setTabOrder(previous, HScroll4);
     setReadingOrder({HScroll4, Command20, Command21, Command17, Command19, Command18});
     pressButtonsOnReturn(this);
-    onEscape(this, [this] { Command18_Click(); });
 
     nameForScreenReaders(Text2, QStringLiteral("RGB Code"));
     nameForScreenReaders(HScroll1, QStringLiteral("Red"));
@@ -235,14 +233,6 @@ void PaletWindow::Command19_Click() {
 }
 
 void PaletWindow::finish(bool saved) {
-    m_done = true;
     hide();
     emit finished(saved);
-}
-
-void PaletWindow::closeEvent(QCloseEvent* event) {
-    // Closing by the frame is a Cancel: the main window must come back.
-    event->accept();
-    if (!m_done)
-        Command18_Click();
 }

@@ -42,8 +42,8 @@ signals:
     void finished(bool saved);
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override { close(); }
+    // Escape and the frame's close are a Cancel: the main window must come back.
+    void reject() override { Command18_Click(); }
 
 private:
     QGroupBox* Frame1 = nullptr;      // "RGB Color selector"
@@ -77,5 +77,4 @@ private:
     QString m_configPath;
     std::array<QPushButton*, kSlotCount> m_buttons{};
     std::array<QLineEdit*, kSlotCount> m_swatches{};
-    bool m_done = false;
 };

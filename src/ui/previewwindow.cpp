@@ -7,7 +7,6 @@
 #include "prompter.h"
 #include "windowshape.h"
 
-#include <QCloseEvent>
 #include <QFontMetrics>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -64,7 +63,6 @@ PreviewWindow::PreviewWindow(Prompter& prompter, DosEnvironment& dos, QWidget* m
     connect(Command1, &QPushButton::clicked, this, &PreviewWindow::Command1_Click);
     setReadingOrder({Text1, Command2, Command1});
     pressButtonsOnReturn(this);
-    onEscape(this, [this] { Command1_Click(); });
     shapeFixedWindow(this, QSize(400, 170), WindowKind::Secondary);
 }
 
@@ -107,10 +105,4 @@ void PreviewWindow::Command1_Click() {
     hide();
     m_mainWindow->setEnabled(true);
     returnKeyboardTo(m_mainWindow);
-}
-
-void PreviewWindow::closeEvent(QCloseEvent* event) {
-    // Closing by the frame must not leave the main window disabled for good.
-    event->ignore();
-    Command1_Click();
 }

@@ -27,7 +27,7 @@ public:
     QPushButton* Command1 = nullptr; // "Close"
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    // Escape and the frame's close hide it: the main window must not stay disabled.
     void reject() override { Command1_Click(); }
 
 private:
