@@ -337,7 +337,9 @@ QStringList shownNames(const std::vector<ArchivedRom>& roms) {
 }
 
 // The one ROM that `entry` names (or the only one), from a first pass that decodes nothing;
-// then a second pass reads it alone.
+// then a second pass reads it alone and ends there. One pass would not do: the archive's only
+// ROM is known to be the only one at the archive's end, and going on past a ROM read in a solid
+// block decodes the rest of it.
 ArchivedRom readOne(const std::function<ArchiveContents(const Pass&)>& scanned,
                     const QString& entry, qint64 length) {
     const ArchiveContents listed = scanned({});

@@ -14,14 +14,14 @@ std::optional<QString> romConfigPath(const QString& romPath) {
 }
 
 QString romBaseName(const QString& romPath) {
-    // Paths typed in the DOS way still name their file after the last backslash.
-    const qsizetype separator =
-        std::max(romPath.lastIndexOf(QLatin1Char('/')), romPath.lastIndexOf(QLatin1Char('\\')));
-    const QString fileName = romPath.mid(separator + 1);
     if (const std::optional<ArchiveRomPath> archived = archiveRomPath(romPath)) {
         const QString stem = perRomFileStem(*archived);
         return stem.mid(stem.lastIndexOf(QLatin1Char('/')) + 1);
     }
+    // Paths typed in the DOS way still name their file after the last backslash.
+    const qsizetype separator =
+        std::max(romPath.lastIndexOf(QLatin1Char('/')), romPath.lastIndexOf(QLatin1Char('\\')));
+    const QString fileName = romPath.mid(separator + 1);
     return fileName.size() <= 3 ? QString() : fileName.chopped(3);
 }
 

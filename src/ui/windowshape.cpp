@@ -25,7 +25,9 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* window = qobject_cast<QWidget*>(watched);
-        if (window && event->type() == QEvent::WindowStateChange && !m_restoring &&
+        if (!window)
+            return false;
+        if (event->type() == QEvent::WindowStateChange && !m_restoring &&
             (window->windowState() & kOversized)) {
             m_restoring = true;
             window->setWindowState(window->windowState() & ~kOversized);
